@@ -1,0 +1,33 @@
+#pragma once
+// The game's one random generator: a 64-bit linear congruential generator.
+#include <cstdint>
+
+namespace trelvist {
+
+class Random {
+public:
+    // The state's low half becomes the clock advanced once by x * 22695477 + 1; the high half 0.
+    void seed(uint32_t secondsSinceEpoch) {
+        state_ = static_cast<uint32_t>(secondsSinceEpoch * 22695477u + 1u);
+    }
+
+    // A number from 0 to 2^31 - 1: the upper half of the new state without its top bit.
+    uint32_t next() {
+        state_ = state_ * kMultiplier + 1u;
+        ++draws_;
+        return static_cast<uint32_t>(state_ >> 32) & 0x7FFFFFFFu;
+    }
+
+    // A choice among n outcomes.
+    int below(int n) { return static_cast<int>(next() % static_cast<uint32_t>(n)); }
+
+    uint64_t state() const { return state_; }
+    uint64_t draws() const { return draws_; }
+
+private:
+    static constexpr uint64_t kMultiplier = 0x0000015A00004E35ull;  // 1486058704437
+    uint64_t state_ = 0;
+    uint64_t draws_ = 0;  // over every seeding, for the table script tool
+};
+
+}  // namespace trelvist
