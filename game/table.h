@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "game/cards.h"
 #include "game/display.h"
@@ -17,6 +18,9 @@ constexpr int kCardRecords = 122;
 constexpr int kEvalSlot = 40;   // records 40..46: the seven-card hand under evaluation
 constexpr int kBoard = 75;      // records 75..79: flop, flop, flop, turn, river
 constexpr int kSubject = 85;    // records 85, 86: the hole cards under decision
+
+// The computer levels Amateur, Expert, Master and Genius: simulated deals minus one.
+constexpr std::array<int32_t, 4> kLevelValues{400, 600, 800, 900};
 
 // First hole-card record of each seat (the second follows it).
 constexpr std::array<int, kSeatSlots> kHoleRecord{-1, 110, 100, 20, 30, 65, 55, 0, 10};
@@ -96,14 +100,74 @@ public:
     Random& randomForTesting() { return rng_; }
 
 private:
-    struct Impl;
+    struct DealStopped {};  // thrown by a refused write during a deal
+
+    // Start-up and new game.
+    void loadStoredGame();
+    void fillPanel();
+    void selectCardBack(int item);
+    void selectLevel(int item);
+    void postFirstBlinds();
+    void gameOverAtStart();
+    // Dealing.
+    void shuffleAndDeal();
+    void resetBlindAmounts();
+    void showRaiseCaptions();
+    // Table rendering.
+    void drawTable();
+    void drawSeatCard(int seat, int c);
+    void drawBoardCard(int i);
+    // Betting.
+    void openPreflop();
+    void answerAndAct(int bigBlindSeat);
+    bool opponentTurn(int seat);
+    void stoppingChain(int firstSeat, bool stopAtShowdown);
+    void skippingChain(int firstSeat);
+    void opponentAnswer(int seat);
+    void decideRaise();
+    void decideStayIn();
+    void settleRaise(int raiser);
+    int lastRaiser() const;
+    void setRaiser(int seat);
+    void updateRaiseButton();
+    void closeStreet();
+    // Hand end.
+    void showdown();
+    void allOutWin();
+    void declareAllOutWin();
+    void finishHandButtons();
+    // Odds.
+    void estimateOdds();
+    int holeCardAdjustment() const;
+    // Small shared steps.
+    void pay(int seat, int64_t amount);
+    void showCash(int seat);
+    void showAllCash();
+    void showPot();
+    void setStatus(int seat, std::string_view text);
+    void setStatusColor(int seat, LabelColor color);
+    void whitenStatuses();
+    void eraseSeatCards(int seat);
+    void copyHoleToSubject(int seat);
+    void chipSound();
+    void cardSound();
+    void enableActions(bool enabled);
+    // Settings writes. A refused write is reported once per user action; the action goes on,
+    // except a deal, which stops at it.
+    void beginAction();
+    void writeInt(const char* section, const char* key, int32_t value);
+    void writeBool(const char* section, const char* key, bool value);
+    void writeStats();
+    void writeCash();
+    void refused(const SettingsWriteError& error);
+
     Host& host_;
     SettingsStore& settings_;
     TableState s_;
     Display display_;
     Random rng_;
-    bool writeErrorReported_ = false;  // a refused write is reported once per user action
-    bool dealInProgress_ = false;      // a refused write stops a deal
+    bool writeErrorReported_ = false;
+    bool dealInProgress_ = false;
     bool statsWindowOpen_ = false;
 };
 

@@ -1,0 +1,111 @@
+// The deal: the end of the last hand's bookkeeping, the game-over tests, the shuffle.
+#include "game/bets.h"
+#include "game/saturate.h"
+#include "game/seats.h"
+#include "game/table.h"
+
+namespace trelvist {
+
+namespace {
+
+// Deck positions dealt to each seat's two hole-card records, Freak's pair first.
+constexpr std::array<int, 8> kDealOrder{Freak, You, Geek, Master, Champ, Pinhead, Expert, Robot};
+constexpr int kFirstBoardPosition = 20;
+
+}  // namespace
+
+void Table::shuffleAndDeal() {
+    // The odds deck is stirred first; neither deck is ever put back in order.
+    for (int i = 0; i < 5001; ++i) {
+        const int a = rng_.below(kDeckSize);
+        const int b = rng_.below(kDeckSize);
+        std::swap(s_.oddsDeck[a], s_.oddsDeck[b]);
+    }
+    for (int i = 0; i < 20001; ++i) {
+        const int a = rng_.below(kDeckSize);
+        const int b = rng_.below(kDeckSize);
+        std::swap(s_.deck[a], s_.deck[b]);
+    }
+    int position = 0;
+    for (int seat : kDealOrder) {
+        s_.cardRec[kHoleRecord[seat]] = s_.deck[position++];
+        s_.cardRec[kHoleRecord[seat] + 1] = s_.deck[position++];
+    }
+    for (int i = 0; i < 5; ++i) s_.cardRec[kBoard + i] = s_.deck[kFirstBoardPosition + i];
+}
+
+void Table::resetBlindAmounts() {
+    s_.smallBlind = s_.smallBet / 2;
+    s_.bigBlind = s_.smallBet;
+    s_.toCall = s_.smallBet;
+}
+
+// The captions follow only the bets the options panel can set.
+void Table::showRaiseCaptions() {
+    if (isSmallPanelBet(s_.raiseAmount)) display_.btnstay.caption = "Call";
+    if (isSmallPanelBet(s_.raiseAmount)) display_.btnbet.caption = "Raise";
+}
+
+bool Table::newgame() {
+    if (!display_.btnnew.enabled) return false;
+    beginAction();
+    display_.theresult.left = 456;
+    s_.potSettled = false;
+    for (int seat : kSeatOrder) display_.status[seat] = {display_.status[seat].text, LabelColor::White, false};
+    host_.eraseArea(kBoardArea);
+
+    // The hand just finished reaches the file here, before the game-over tests.
+    dealInProgress_ = true;
+    try {
+        writeStats();
+        writeCash();
+    } catch (const DealStopped&) {
+        dealInProgress_ = false;
+        return true;
+    }
+    dealInProgress_ = false;
+
+    setStatus(You, "");
+    const bool opponentsBroke = [&] {
+        for (int seat : kOpponents)
+            if (s_.cash[seat] > 0) return false;
+        return true;
+    }();
+    if (s_.cash[You] <= 0 || opponentsBroke) {
+        host_.showMessage("Game over", s_.cash[You] <= 0 ? "You lose!" : "You win!");
+        display_.btnnew.enabled = false;
+        enableActions(false);
+        return true;
+    }
+
+    s_.folded = {};
+    s_.raised = {};
+    s_.seatsOut = 0;
+    s_.allOutDeclared = false;
+    display_.theresult.text.clear();
+    display_.btnnew.enabled = false;
+    enableActions(true);
+    s_.street = 1;
+
+    // The blinds move exactly one seat per hand, broke seats included.
+    s_.blindSeat = seatAfter(s_.blindSeat);
+    s_.openerSeat = s_.blindSeat;
+    for (int seat : kOpponents) setStatus(seat, "");
+    resetBlindAmounts();
+    for (int seat : kOpponents)
+        if (s_.cash[seat] <= 0) ++s_.seatsOut;
+    s_.pot = saturate(int64_t{s_.smallBlind} + s_.bigBlind);
+    showPot();
+    showAllCash();
+
+    shuffleAndDeal();
+    drawTable();
+
+    s_.raiseAmount = s_.bigBlind;
+    showRaiseCaptions();
+    display_.btnbet.enabled = true;
+    openPreflop();
+    return true;
+}
+
+}  // namespace trelvist

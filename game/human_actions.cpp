@@ -1,0 +1,132 @@
+// The human's Raise, Check/Call and Fold: each runs everything until the human acts again.
+#include "game/saturate.h"
+#include "game/seats.h"
+#include "game/table.h"
+
+namespace trelvist {
+
+bool Table::playerbets() {
+    if (!display_.btnbet.enabled) return false;
+    beginAction();
+    chipSound();
+    whitenStatuses();
+    if (s_.seatsOut > 6) {
+        declareAllOutWin();
+    } else {
+        s_.potSettled = false;
+        if (s_.cash[You] > 1) {
+            display_.btnstay.caption = "Check";
+            const bool preflop = s_.street == 1;
+            const int32_t bet = s_.street <= 2 ? s_.smallBet : s_.bigBet;
+            pay(You, bet);
+            s_.toCall = bet;
+            if (preflop) {
+                // Pre-flop the human's raise costs two small bets, and others answer a big bet.
+                pay(You, s_.smallBet);
+                s_.toCall = s_.bigBet;
+            }
+            setStatus(You, "");
+            if (preflop) {
+                if (const int raiser = lastRaiser()) {
+                    for (int seat = Freak; seat >= raiser; --seat)
+                        if (s_.live(seat)) opponentAnswer(seat);
+                }
+            }
+            for (int seat : kOpponents)
+                if (s_.live(seat)) setStatus(seat, "");
+            s_.raised = {};
+            if (s_.street >= 2 && s_.street <= 4) {
+                for (int seat : kOpponents)
+                    if (s_.live(seat)) opponentAnswer(seat);
+            }
+            showCash(You);
+            showPot();
+            if (s_.openerSeat == You) closeStreet();
+            if (s_.street == 5) {
+                showdown();
+            } else if (s_.seatsOut != 7) {
+                s_.toCall = 0;
+                stoppingChain(Freak, true);
+            }
+        }
+    }
+    updateRaiseButton();
+    return true;
+}
+
+bool Table::playerstays() {
+    if (!display_.btnstay.enabled) return false;
+    beginAction();
+    s_.potSettled = false;
+    setStatus(You, "");
+    display_.btnstay.caption = "Check";
+    whitenStatuses();
+    if (s_.street == 1) s_.toCall = s_.smallBet;
+    if (const int raiser = lastRaiser()) {
+        settleRaise(raiser);
+    } else {
+        for (int seat : kOpponents) setStatus(seat, "");
+        s_.toCall = 0;
+        stoppingChain(Freak, true);  // a check costs the human nothing
+    }
+    s_.raiseAmount = 0;
+    if (s_.openerSeat == You) closeStreet();
+    if (s_.street == 5) showdown();
+    // The pre-flop round always ends with the human's check or call; a raise made in the
+    // chain is settled by the next press on the flop.
+    if (s_.street == 1) {
+        s_.street = 2;
+        drawTable();
+        cardSound();
+    }
+    if (s_.seatsOut > 6) declareAllOutWin();
+    updateRaiseButton();
+    return true;
+}
+
+void Table::settleRaise(int raiser) {
+    s_.raised[raiser] = false;
+    pay(You, s_.toCall);
+    showCash(You);
+    if (s_.street == 1) {
+        // Pre-flop the raiser itself answers too.
+        for (int seat = Freak; seat >= raiser; --seat)
+            if (s_.live(seat)) opponentAnswer(seat);
+    } else {
+        for (int seat : laterStreetAnswerers(raiser))
+            if (s_.live(seat)) opponentAnswer(seat);
+    }
+    showPot();
+    if (!s_.allOutDeclared) display_.btnbet.enabled = true;
+    s_.toCall = 0;
+    if (s_.street >= 2 && s_.street <= 4) {
+        for (int seat : kOpponents)
+            if (s_.live(seat)) setStatus(seat, "");
+    }
+    if (raiser != Robot) skippingChain(raiser - 1);
+}
+
+bool Table::playerpasses() {
+    if (!display_.btnpass.enabled) return false;
+    beginAction();
+    if (s_.soundOn) host_.playSound("chip4.wav");
+    if (const int raiser = lastRaiser()) {
+        s_.raised[raiser] = false;
+        for (int seat : laterStreetAnswerers(raiser))
+            if (s_.live(seat)) opponentAnswer(seat);
+    }
+    s_.potSettled = false;
+    eraseSeatCards(You);
+    whitenStatuses();
+    setStatus(You, "Folds");
+    display_.btnstay.caption = "Check";
+    s_.street = 5;
+    display_.btnnew.enabled = true;
+    enableActions(false);
+    s_.folded[You] = true;
+    drawTable();
+    showdown();
+    return true;
+}
+
+}  // namespace trelvist

@@ -1,0 +1,140 @@
+// The end of a hand: the showdown among the seats still in, or the all-out win.
+#include <algorithm>
+#include <string>
+
+#include "game/evaluator.h"
+#include "game/saturate.h"
+#include "game/seats.h"
+#include "game/table.h"
+
+namespace trelvist {
+
+namespace {
+
+// Seats out of the comparison get fixed entries below every real score, distinct so that
+// two of them never tie.
+constexpr std::array<int32_t, kSeatSlots> kExcluded{0, -195, -165, -115, -110, -170, -120, -150, -180};
+
+int resultLeft(int width, int current) {
+    if (width == 6) return 462;
+    if (width == 7 || width == 8) return 452;
+    if (width == 9 || width == 10) return 445;
+    if (width > 10) return 430;
+    return current;
+}
+
+}  // namespace
+
+void Table::finishHandButtons() {
+    display_.btnnew.enabled = true;
+    enableActions(false);
+}
+
+void Table::showdown() {
+    whitenStatuses();
+    std::array<int32_t, kSeatSlots> entry{};
+    std::array<int32_t, kSeatSlots> score{};
+    for (int i = 0; i < 5; ++i) s_.cardRec[kEvalSlot + 2 + i] = s_.cardRec[kBoard + i];
+    for (int seat : kSeatOrder) {
+        s_.cardRec[kEvalSlot] = s_.cardRec[kHoleRecord[seat]];
+        s_.cardRec[kEvalSlot + 1] = s_.cardRec[kHoleRecord[seat] + 1];
+        const HandScore hand = evaluateHand(&s_.cardRec[kEvalSlot]);
+        s_.handValue = hand.handValue;
+        s_.kickerScore = hand.kickerScore;
+        entry[seat] = hand.handValue;
+        score[seat] = 130 * hand.handValue + hand.kickerScore;
+    }
+    drawTable();
+    for (int seat : kSeatOrder) {
+        if (s_.folded[seat] || s_.cash[seat] < 1)
+            entry[seat] = kExcluded[seat];
+        else
+            setStatus(seat, handName(entry[seat]));
+    }
+    if (s_.uncontested)
+        for (int seat : kSeatOrder) setStatus(seat, "");
+    int32_t best = INT32_MIN;
+    for (int seat : kSeatOrder) {
+        if (entry[seat] > 0) entry[seat] = score[seat];
+        best = std::max(best, entry[seat]);
+    }
+
+    std::string text;
+    int width = 0;
+    int winners = 0;
+    for (int seat : kSeatOrder) {
+        if (entry[seat] != best) continue;
+        display_.status[seat].italic = true;
+        setStatusColor(seat, LabelColor::Yellow);
+        ++winners;
+        const std::string piece = seat == You ? "You "
+                                  : width == 0 ? std::string(kSeatName[seat]) + " "
+                                               : ", " + std::string(kSeatName[seat]) + " ";
+        text += piece;
+        width += static_cast<int>(piece.size()) + 2;
+    }
+    const bool youWin = entry[You] == best;
+    text += !youWin && width < 12 ? "wins" : "win";
+    display_.theresult.left = resultLeft(width, display_.theresult.left);
+    display_.theresult.text = text;
+
+    if (!s_.potSettled && s_.seatsOut != 7) {
+        s_.potSettled = true;
+        writeStats();
+        if (!s_.folded[You]) addTo(s_.showdownCount, 1);
+        addTo(s_.handsPlayed, 1);
+        // When no seat takes part the placeholders name a winner, but nobody is paid.
+        if (best > 0) {
+            const int32_t share = s_.pot / winners;  // the odd chip is lost
+            if (youWin) {
+                addTo(s_.cash[You], share);
+                addTo(s_.handsWon, 1);
+            }
+            for (int seat : kOpponents)
+                if (entry[seat] == best) addTo(s_.cash[seat], share);
+        }
+        if (s_.soundOn) host_.playSound("chip4.wav");
+        writeCash();
+    }
+    for (int seat : {Freak, Geek, Master, Champ, Pinhead, Expert, Robot, You}) showCash(seat);
+    finishHandButtons();
+
+    const int64_t target = int64_t{s_.initialCash} + s_.playUntil;
+    for (int seat : kSeatOrder) {
+        if (s_.cash[seat] >= target) {
+            host_.showMessage("Game over", seat == You ? "You win!" : std::string(kSeatName[seat]) + " wins");
+            display_.btnnew.enabled = false;
+        }
+    }
+}
+
+// Once per hand: every opponent is out and the human takes the pot without a showdown.
+void Table::declareAllOutWin() {
+    if (s_.allOutDeclared) return;
+    s_.allOutDeclared = true;
+    allOutWin();
+}
+
+void Table::allOutWin() {
+    for (int seat : kOpponents) {
+        if (s_.cash[seat] <= 0) continue;
+        eraseSeatCards(seat);
+        setStatus(seat, "Folds");
+        s_.folded[seat] = true;
+    }
+    finishHandButtons();
+    display_.theresult.left = 462;
+    display_.theresult.text = "You win";
+    addTo(s_.cash[You], s_.pot);
+    showCash(You);
+    if (s_.soundOn) host_.playSound("chip4.wav");
+    if (int64_t{s_.cash[You]} >= int64_t{s_.initialCash} + s_.playUntil) {
+        host_.showMessage("Game over", "You win!");
+        display_.btnnew.enabled = false;
+    }
+    addTo(s_.handsPlayed, 1);
+    addTo(s_.handsWon, 1);
+    writeCash();
+}
+
+}  // namespace trelvist

@@ -1,0 +1,170 @@
+// Start-up and New game.
+#include <algorithm>
+
+#include "game/saturate.h"
+#include "game/seats.h"
+#include "game/table.h"
+#include "game/whole_number.h"
+#include "settings/game_keys.h"
+
+namespace trelvist {
+
+void Table::loadStoredGame() {
+    const StoredGame stored = readStoredGame(settings_);
+    s_.soundOn = stored.soundOn;
+    display_.panel.soundOff1 = s_.soundOn ? "On" : "Off";
+    s_.showdownCount = stored.showdownCount;
+    s_.handsPlayed = stored.handsPlayed;
+    s_.handsWon = stored.handsWon;
+    for (int seat : kSeatOrder) s_.cash[seat] = stored.cash[seat];
+    s_.playUntil = stored.playUntil;
+    s_.initialCash = stored.initialCash;
+    s_.cardBack = stored.cardBack;
+    s_.aiLevel = stored.aiLevel;
+    s_.smallBet = stored.smallBet;
+    s_.bigBet = stored.bigBet;
+}
+
+// Selecting the stored back and level in their groups runs the same operations as clicks.
+void Table::fillPanel() {
+    selectCardBack(std::min(s_.cardBack - kFirstBack, 7));
+    for (int item = 0; item < 4; ++item)
+        if (kLevelValues[item] == s_.aiLevel) selectLevel(item);
+    display_.panel.money = std::to_string(s_.initialCash);
+    display_.panel.until = std::to_string(s_.playUntil);
+}
+
+void Table::startUp() {
+    beginAction();
+    display_.theresult.left = 460;
+    s_.potSettled = false;
+    display_.btnnew.enabled = false;
+    display_.panel.visible = false;
+    s_.openerSeat = 1;
+
+    loadStoredGame();
+    fillPanel();
+
+    rng_.seed(host_.clock());
+    s_.folded = {};
+    s_.raised = {};
+    s_.seatsOut = 0;
+    s_.street = 1;
+    s_.allOutDeclared = false;
+    fillDeck(s_.deck);
+    fillDeck(s_.oddsDeck);
+
+    s_.blindSeat = 1;
+    s_.openerSeat = 1;
+    display_.panel.label3 = std::to_string(s_.smallBet);
+    display_.panel.label4 = std::to_string(s_.bigBet);
+    for (int seat : kOpponents) setStatus(seat, "");
+
+    resetBlindAmounts();
+    for (int seat : kSeatOrder)
+        if (s_.cash[seat] <= 0) ++s_.seatsOut;
+    s_.pot = saturate(int64_t{s_.smallBlind} + s_.bigBlind);
+    showAllCash();
+    showPot();
+
+    shuffleAndDeal();
+    drawTable();
+
+    s_.raiseAmount = s_.bigBlind;
+    showRaiseCaptions();
+    display_.btnbet.enabled = true;
+    postFirstBlinds();
+}
+
+// Start-up deals to a stored position, so its blinds skip the seats without chips.
+void Table::postFirstBlinds() {
+    int small = 0;
+    for (int seat : {Expert, Robot, You, Freak, Geek, Master, Champ, Pinhead}) {
+        if (s_.cash[seat] > 0) {
+            small = seat;
+            break;
+        }
+    }
+    if (small == 0) return gameOverAtStart();
+    setStatus(small, "Small Blind");
+    addTo(s_.cash[small], -int64_t{s_.smallBlind});
+    showCash(small);
+    s_.blindSeat = seatAfter(small);
+
+    // The small blind may have emptied the only seat with chips: look at each seat once.
+    int big = s_.blindSeat;
+    int looked = 0;
+    while (s_.cash[big] <= 0 && ++looked < 8) big = seatAfter(big);
+    if (s_.cash[big] <= 0) return gameOverAtStart();
+    setStatus(big, "Big Blind");
+    addTo(s_.cash[big], -int64_t{s_.bigBlind});
+    showCash(big);
+    showPot();
+    s_.openerSeat = big;
+    answerAndAct(big);
+}
+
+// No seat holds chips: there is no hand to deal.
+void Table::gameOverAtStart() {
+    host_.showMessage("Game over", "You lose!");
+    display_.btnnew.enabled = false;
+    enableActions(false);
+}
+
+bool Table::NewGame1Click() {
+    beginAction();
+    rng_.seed(host_.clock());
+    if (!host_.askYesNo("New game", "Are you sure?")) return true;
+    whitenStatuses();
+
+    int32_t v = 0;
+    if (!parseWholeNumber(display_.panel.money, v)) {
+        host_.reportError("'" + display_.panel.money + "' is not a valid integer value");
+        return true;
+    }
+    for (int seat : kSeatOrder) s_.cash[seat] = v;
+    s_.initialCash = v;
+
+    setStatus(You, "");
+    display_.theresult.text.clear();
+    s_.raised = {};
+    s_.folded = {};
+    s_.street = 1;
+    s_.seatsOut = 0;
+    s_.openerSeat = 1;
+    s_.blindSeat = 1;
+    s_.allOutDeclared = false;
+
+    display_.btnnew.enabled = false;
+    enableActions(true);
+    host_.eraseArea(kBoardArea);
+    for (int seat : kOpponents) setStatus(seat, "");
+
+    resetBlindAmounts();
+    for (int seat : kSeatOrder)
+        if (s_.cash[seat] <= 0) ++s_.seatsOut;
+    s_.pot = saturate(int64_t{s_.smallBlind} + s_.bigBlind);
+    showPot();
+    showAllCash();
+
+    shuffleAndDeal();
+    drawTable();
+
+    s_.raiseAmount = s_.bigBlind;
+    showRaiseCaptions();
+    display_.btnbet.enabled = true;
+
+    // The blinds of a new game are always Expert's and Robot's; nobody acts before the human.
+    setStatus(Pinhead, "");
+    setStatus(Expert, "Small Blind");
+    if (s_.cash[Expert] > 0) addTo(s_.cash[Expert], -int64_t{s_.smallBlind});
+    setStatus(Robot, "Big Blind");
+    if (s_.cash[Robot] > 0) addTo(s_.cash[Robot], -int64_t{s_.bigBlind});
+    showCash(Expert);
+    showCash(Robot);
+    showPot();
+    setRaiser(Robot);
+    return true;
+}
+
+}  // namespace trelvist
