@@ -91,6 +91,10 @@ public:
     bool SoundOff1Click();
     bool CloseClick();
 
+    // The odds routine for the hole cards in records 85 and 86 at the current level; public so
+    // that its cost can be measured on its own.
+    void estimateOdds();
+
     const Display& display() const { return display_; }
     const TableState& state() const { return s_; }
     const Random& random() const { return rng_; }
@@ -137,7 +141,6 @@ private:
     void declareAllOutWin();
     void finishHandButtons();
     // Odds.
-    void estimateOdds();
     int holeCardAdjustment() const;
     // Small shared steps.
     void pay(int seat, int64_t amount);

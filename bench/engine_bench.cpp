@@ -1,0 +1,71 @@
+// The engine's costly moments: an Advice, one opponent decision at Genius, and the slowest
+// human action at Genius, where every opponent answers a raise and then takes its turn.
+#include <benchmark/benchmark.h>
+
+#include "game/table.h"
+#include "tests/support/test_host.h"
+
+namespace trelvist {
+namespace {
+
+using testing::MemoryStore;
+using testing::TestHost;
+
+constexpr int32_t kGenius = 900;
+
+struct Started {
+    TestHost host;
+    MemoryStore store;
+    Table table{host, store};
+    Started() {
+        store.values[{"Levels", "comp"}] = kGenius;
+        table.startUp();
+    }
+};
+
+void BM_Advice(benchmark::State& state) {
+    Started game;
+    for (auto _ : state) {
+        game.table.Advice1Click();
+        game.host.events.clear();
+    }
+}
+BENCHMARK(BM_Advice)->Unit(benchmark::kMillisecond);
+
+void BM_GeniusDecision(benchmark::State& state) {
+    Started game;
+    TableState& s = game.table.stateForTesting();
+    s.cardRec[kSubject] = s.cardRec[kHoleRecord[Freak]];
+    s.cardRec[kSubject + 1] = s.cardRec[kHoleRecord[Freak] + 1];
+    for (int street = 1; street <= 4; ++street) {
+        s.street = street;
+        game.table.estimateOdds();  // warms every street's path once
+    }
+    s.street = 2;
+    for (auto _ : state) game.table.estimateOdds();
+}
+BENCHMARK(BM_GeniusDecision)->Unit(benchmark::kMillisecond);
+
+// A raise on the flop with every opponent in: seven answers, then seven turns.
+void BM_GeniusRaiseOnTheFlop(benchmark::State& state) {
+    Started game;
+    TableState flop = game.table.state();
+    flop.street = 2;
+    flop.raised = {};
+    flop.folded = {};
+    flop.seatsOut = 0;
+    flop.openerSeat = Robot;
+    for (int seat : kSeatOrder) flop.cash[seat] = 1200;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Table table(game.host, game.store);
+        table.stateForTesting() = flop;
+        game.host.events.clear();
+        state.ResumeTiming();
+        table.playerbets();
+    }
+}
+BENCHMARK(BM_GeniusRaiseOnTheFlop)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace trelvist
