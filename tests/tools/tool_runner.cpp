@@ -1,0 +1,65 @@
+#include "tool_runner.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace trelvist::tools::testing {
+namespace {
+
+// One shell word, whatever it holds.
+std::string quoted(const std::string& text) {
+    std::string word = "'";
+    for (char c : text) word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return word + "'";
+}
+
+}  // namespace
+
+ToolSandbox::ToolSandbox() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "trelvist-script-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+    dir_ = pattern;
+}
+
+ToolSandbox::~ToolSandbox() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+}
+
+ToolResult ToolSandbox::run(const std::string& script, const std::string& ini) const {
+    return runWithArguments(script, "--ini " + quoted(ini));
+}
+
+ToolResult ToolSandbox::runWithArguments(const std::string& script, const std::string& arguments) const {
+    std::ofstream(dir_ / "script.txt", std::ios::binary) << script;
+    const std::string command = "cd " + quoted(dir_.string()) + " && " + quoted(TRELVIST_SCRIPT_TOOL) + " " +
+                                arguments + " < script.txt > trace.jsonl 2> errors.txt";
+    const int wait = std::system(command.c_str());
+
+    ToolResult result;
+    result.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+    result.errors = readFile(dir_ / "errors.txt");
+    std::istringstream trace(readFile(dir_ / "trace.jsonl"));
+    for (std::string line; std::getline(trace, line);) result.lines.push_back(nlohmann::ordered_json::parse(line));
+    return result;
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<nlohmann::ordered_json> eventsOf(const nlohmann::ordered_json& line, const std::string& kind) {
+    std::vector<nlohmann::ordered_json> found;
+    for (const auto& event : line.at("events"))
+        if (event.contains(kind)) found.push_back(event.at(kind));
+    return found;
+}
+
+}  // namespace trelvist::tools::testing

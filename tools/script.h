@@ -1,0 +1,51 @@
+#pragma once
+// Reading a table script: one command per line, checked before anything runs.
+#include <cstdint>
+#include <istream>
+#include <stdexcept>
+#include <string>
+
+namespace trelvist::tools {
+
+// A line the tool cannot run. The message says why; the caller names the line.
+class ScriptError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class Verb {
+    Clock, Writes, Start, Deal, Call, Raise, Fold, New, Options, Advice, About, Stats, Reset,
+    Repaint, Money, Until, Enter, Unenter, Up, Down, Back, Level, Sound, Ok
+};
+
+struct Command {
+    Verb verb = Verb::Start;
+    uint32_t number = 0;  // clock: seconds; back, level: the item
+    bool choice = false;  // writes: fail; new: yes
+    std::string text;     // money, until: the edit box text, already cut to the box's length
+};
+
+// A command line: its 1-based number in the script and its text without the trailing CR.
+struct ScriptLine {
+    int number = 0;
+    std::string text;
+};
+
+class ScriptReader {
+public:
+    explicit ScriptReader(std::istream& in) : in_(in) {}
+    // The next line that holds a command, skipping blank lines and comments.
+    bool next(ScriptLine& line);
+
+private:
+    std::istream& in_;
+    int lineNumber_ = 0;
+};
+
+// Throws ScriptError for an unknown command or a malformed argument.
+Command parseCommand(const std::string& text);
+
+// The first `count` characters of UTF-8 text, as an edit box of that length keeps them.
+std::string firstCharacters(const std::string& text, std::size_t count);
+
+}  // namespace trelvist::tools

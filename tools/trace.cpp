@@ -1,0 +1,81 @@
+#include "tools/trace.h"
+
+#include <array>
+
+namespace trelvist::tools {
+namespace {
+
+using nlohmann::ordered_json;
+
+// Seats are named by their key under Cash in the settings file, indexed by seat number.
+constexpr std::array<const char*, kSeatSlots> kSeatKey{
+    "", "robot", "expert", "pinhead", "champ", "master", "geek", "freak", "player"};
+
+// One entry per seat, in the order of play starting with the human.
+template <class Seats, class Value>
+ordered_json bySeat(const Seats& seats, Value value) {
+    ordered_json object = ordered_json::object();
+    for (int seat : seats) object[kSeatKey[seat]] = value(seat);
+    return object;
+}
+
+ordered_json pictures(const Deck& deck) {
+    ordered_json list = ordered_json::array();
+    for (const Card& card : deck) list.push_back(picture(card));
+    return list;
+}
+
+ordered_json button(const ButtonState& b) { return {{"caption", b.caption}, {"enabled", b.enabled}}; }
+
+ordered_json movable(const MovableLabel& label) { return {{"text", label.text}, {"left", label.left}}; }
+
+}  // namespace
+
+ordered_json stateJson(const TableState& s) {
+    ordered_json board = ordered_json::array();
+    for (int r = kBoard; r < kBoard + 5; ++r) board.push_back(picture(s.cardRec[r]));
+    return {
+        {"street", s.street}, {"blindSeat", s.blindSeat}, {"openerSeat", s.openerSeat}, {"seatsOut", s.seatsOut},
+        {"pot", s.pot}, {"toCall", s.toCall}, {"raiseAmount", s.raiseAmount},
+        {"potSettled", s.potSettled}, {"uncontested", s.uncontested},
+        {"smallBet", s.smallBet}, {"bigBet", s.bigBet}, {"smallBlind", s.smallBlind}, {"bigBlind", s.bigBlind},
+        {"initialCash", s.initialCash}, {"playUntil", s.playUntil},
+        {"handsPlayed", s.handsPlayed}, {"handsWon", s.handsWon}, {"showdownCount", s.showdownCount},
+        {"soundOn", s.soundOn}, {"aiLevel", s.aiLevel}, {"cardBack", s.cardBack}, {"strength", s.strength},
+        {"cash", bySeat(kSeatOrder, [&](int seat) { return s.cash[seat]; })},
+        {"folded", bySeat(kSeatOrder, [&](int seat) { return s.folded[seat]; })},
+        {"raised", bySeat(kOpponents, [&](int seat) { return s.raised[seat]; })},
+        {"hole", bySeat(kSeatOrder, [&](int seat) {
+             const int first = kHoleRecord[seat];
+             return ordered_json::array({picture(s.cardRec[first]), picture(s.cardRec[first + 1])});
+         })},
+        {"board", board},
+        {"deck", pictures(s.deck)},
+        {"oddsDeck", pictures(s.oddsDeck)},
+    };
+}
+
+ordered_json displayJson(const Display& d) {
+    const PanelDisplay& p = d.panel;
+    return {
+        {"status", bySeat(kSeatOrder, [&](int seat) {
+             const StatusLabel& label = d.status[seat];
+             return ordered_json{{"text", label.text},
+                                 {"color", label.color == LabelColor::Yellow ? "yellow" : "white"},
+                                 {"italic", label.italic}};
+         })},
+        {"cashLabel", bySeat(kSeatOrder, [&](int seat) { return d.cashLabel[seat]; })},
+        {"betsize", d.betsize},
+        {"theresult", movable(d.theresult)},
+        {"buttons", {{"btnnew", button(d.btnnew)}, {"btnstay", button(d.btnstay)},
+                     {"btnbet", button(d.btnbet)}, {"btnpass", button(d.btnpass)}}},
+        {"panel", {{"visible", p.visible}, {"money", p.money}, {"until", p.until},
+                   {"Label3", p.label3}, {"Label4", p.label4}, {"SoundOff1", p.soundOff1},
+                   {"cardbacks", p.cardbacks}, {"Levels", p.levels}, {"UpDown1", p.upDown1}}},
+        {"prob", movable(d.prob)},
+        {"statsLabels", {{"lblhandsplayed", d.lblhandsplayed}, {"lblhandswon", d.lblhandswon},
+                         {"lblshowdowns", d.lblshowdowns}}},
+    };
+}
+
+}  // namespace trelvist::tools
