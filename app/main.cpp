@@ -1,0 +1,33 @@
+// The desktop game: one window with the table, started from the stored game.
+#include <QStyleFactory>
+#include <cstdio>
+
+#include "app/application.h"
+#include "app/display_check.h"
+#include "settings/ini_file.h"
+#include "settings/settings_path.h"
+#include "ui/fonts.h"
+#include "ui/main_window.h"
+
+int main(int argc, char** argv) {
+    using namespace trelvist;
+    if (!app::displayAvailable()) {
+        std::fputs("trelvist: no display to open the window on (DISPLAY is not set); "
+                   "start it in a desktop session, or headless with: xvfb-run trelvist\n",
+                   stderr);
+        return 1;
+    }
+    app::Application application(argc, argv);
+    QApplication::setApplicationName("trelvist");
+    QApplication::setApplicationDisplayName("Trelvist");
+    QApplication::setDesktopFileName("trelvist");
+    // One style everywhere, so the buttons show the face colours the table gives them.
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    ui::registerFontSubstitutes();
+
+    IniFile settings(defaultSettingsPath());
+    ui::MainWindow window(settings);
+    window.startUp();
+    window.showCentred();
+    return application.exec();
+}

@@ -1,0 +1,202 @@
+#include "ui/main_window.h"
+
+#include <QScreen>
+#include <QShortcut>
+#include <QWindow>
+
+#include "assets/pictures.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/odds_window.h"
+#include "ui/options_panel.h"
+#include "ui/rules_window.h"
+#include "ui/stats_window.h"
+#include "ui/table_canvas.h"
+
+namespace trelvist::ui {
+
+namespace {
+
+struct SeatLayout {
+    int seat;
+    const char* name;
+    const char* caption;
+    QPoint namePos;
+    const char* cash;
+    QPoint cashPos;
+    const char* status;
+    QPoint statusPos;
+};
+
+constexpr SeatLayout kSeats[] = {
+    {You, "Label2", "You:", {454, 394}, "cash", {491, 394}, "playerstatus", {455, 410}},
+    {Freak, "freakcash", "Freak:", {128, 280}, "lblfcash", {179, 280}, "freakstatus", {128, 296}},
+    {Geek, "geekcash", "Geek:", {128, 48}, "lblgcash", {174, 48}, "geekstatus", {128, 64}},
+    {Master, "mastercash", "Master:", {296, 48}, "lblmcash", {352, 48}, "masterstatus", {296, 64}},
+    {Champ, "champcash", "Champ:", {464, 48}, "lblccash", {520, 48}, "champstatus", {464, 64}},
+    {Pinhead, "pinheadcash", "Pinhead:", {632, 48}, "lblpinhcash", {696, 48}, "pinheadstatus", {632, 64}},
+    {Expert, "Expert", "Expert:", {800, 48}, "lblecash", {855, 48}, "expertstatus", {800, 64}},
+    {Robot, "Robot", "Robot:", {775, 280}, "lblrcash", {824, 280}, "robotstatus", {776, 296}},
+};
+
+constexpr int kResultTop = 8;
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+QFont seatFont(Weight weight) { return pixelFont("Verdana", 11, weight); }
+
+void showButton(QPushButton* button, const ButtonState& state) {
+    button->setText(qs(state.caption));
+    button->setEnabled(state.enabled);
+}
+
+void showStatus(QLabel* label, const StatusLabel& status) {
+    setTextColour(label, status.color == LabelColor::Yellow ? Qt::yellow : Qt::white);
+    if (label->font().italic() != status.italic) {
+        QFont font = label->font();
+        font.setItalic(status.italic);
+        label->setFont(font);
+        label->adjustSize();
+    }
+    setCaption(label, qs(status.text));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(SettingsStore& settings)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint) {
+    setObjectName("TForm1");
+    setWindowTitle(QString());
+    setWindowIcon(assets::appIcon());
+    setFixedSize(TableCanvas::kClientSize);
+    setBackground(this, Qt::black);
+    setFont(pixelFont("Tahoma", 11));
+    setTextColour(this, Qt::white);
+
+    canvas_ = new TableCanvas(this);  // first, so that every other control lies above it
+    buildSeats();
+    makeLabel(this, "potttt", "POT:", {900, 568}, pixelFont("Verdana", 13));
+    betsize_ = makeLabel(this, "betsize", "", {902, 584}, pixelFont("Verdana", 13, Weight::Bold));
+    theresult_ = makeLabel(this, "theresult", "", {460, kResultTop},
+                           pixelFont("Georgia", 21, Weight::Regular, Slant::Italic), Qt::red);
+
+    panel_ = new OptionsPanel(this);
+    const QFont action = pixelFont("Verdana", 11, Weight::Bold);
+    btnnew_ = buildButton("btnnew", "Deal", {376, 576, 65, 33}, action, &Table::newgame, Qt::Key_D);
+    btnstay_ = buildButton("btnstay", "Check", {440, 576, 65, 33}, action, &Table::playerstays, Qt::Key_C);
+    btnbet_ = buildButton("btnbet", "Raise", {504, 576, 65, 33}, action, &Table::playerbets, Qt::Key_R);
+    btnpass_ = buildButton("btnpass", "Fold", {568, 576, 65, 33}, action, &Table::playerpasses, Qt::Key_F);
+    const QFont top = pixelFont("Tahoma", 11);
+    QWidget* order[] = {
+        panel_->lastInTabOrder(), btnnew_, btnstay_, btnbet_, btnpass_,
+        buildButton("dxButton5", "New", {0, 0, 57, 17}, top, &Table::NewGame1Click, Qt::Key_N),
+        buildButton("dxButton6", "Options", {56, 0, 57, 17}, top, &Table::Options1Click, Qt::Key_O),
+        buildButton("dxButton7", "Advice", {112, 0, 57, 17}, top, &Table::Advice1Click, Qt::Key_A),
+        buildButton("dxButton8", "About", {168, 0, 57, 17}, top, &Table::aboutbox, Qt::Key_F1),
+        buildButton("btnstats", "Stats", {224, 0, 57, 17}, top, &Table::Stats1Click, Qt::Key_S),
+    };
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    statsWindow_ = new StatsWindow(this);
+    oddsWindow_ = new OddsWindow(this);
+    rulesWindow_ = new RulesWindow(this);
+    connectPanel();
+    connect(statsWindow_, &StatsWindow::resetClicked, this, [this] { forward(&Table::dxButton2Click); });
+
+    host_ = std::make_unique<QtHost>(*this);
+    table_ = std::make_unique<Table>(*host_, settings);
+
+    create();
+    windowHandle()->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildSeats() {
+    for (const SeatLayout& s : kSeats) {
+        makeLabel(this, s.name, s.caption, s.namePos, seatFont(Weight::Bold));
+        cashLabels_[s.seat] = makeLabel(this, s.cash, "", s.cashPos, seatFont(Weight::Bold));
+        statusLabels_[s.seat] = makeLabel(this, s.status, "", s.statusPos, seatFont(Weight::Regular));
+    }
+}
+
+QPushButton* MainWindow::buildButton(const char* name, const QString& caption, QRect geometry,
+                                     const QFont& font, bool (Table::*handler)(), int key) {
+    QPushButton* button = makeButton(this, name, caption, geometry, font);
+    connect(button, &QPushButton::clicked, this, [this, handler] { forward(handler); });
+    // A key acts like a click, so a disabled button ignores it.
+    connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, button,
+            &QPushButton::click);
+    return button;
+}
+
+void MainWindow::connectPanel() {
+    connect(panel_, &OptionsPanel::moneyEdited, this,
+            [this](const QString& text) { forward([&](Table& t) { t.setMoneyText(text.toStdString()); }); });
+    connect(panel_, &OptionsPanel::untilEdited, this,
+            [this](const QString& text) { forward([&](Table& t) { t.setUntilText(text.toStdString()); }); });
+    connect(panel_, &OptionsPanel::moneyEntered, this, [this] { forward(&Table::enterClick); });
+    connect(panel_, &OptionsPanel::untilEntered, this, [this] { forward(&Table::unenterClick); });
+    connect(panel_, &OptionsPanel::betArrowPressed, this,
+            [this](bool right) { forward([=](Table& t) { t.betchange(right); }); });
+    connect(panel_, &OptionsPanel::cardBackClicked, this,
+            [this](int item) { forward([=](Table& t) { t.Changeback(item); }); });
+    connect(panel_, &OptionsPanel::levelClicked, this,
+            [this](int item) { forward([=](Table& t) { t.LevelsClick(item); }); });
+    connect(panel_, &OptionsPanel::soundClicked, this, [this] { forward(&Table::SoundOff1Click); });
+    connect(panel_, &OptionsPanel::okClicked, this, [this] { forward(&Table::CloseClick); });
+}
+
+void MainWindow::forward(const std::function<void(Table&)>& handler) {
+    handler(*table_);
+    sync();
+}
+
+void MainWindow::startUp() {
+    table_->startUp();
+    sync();
+}
+
+void MainWindow::showCentred() {
+    const QRect desktop = screen()->availableGeometry();
+    move(desktop.center() - rect().center());
+    show();
+}
+
+void MainWindow::sync() {
+    const Display& d = table_->display();
+    for (const SeatLayout& s : kSeats) {
+        setCaption(cashLabels_[s.seat], qs(d.cashLabel[s.seat]));
+        showStatus(statusLabels_[s.seat], d.status[s.seat]);
+    }
+    setCaption(betsize_, qs(d.betsize));
+    setCaption(theresult_, qs(d.theresult.text));
+    theresult_->move(d.theresult.left, kResultTop);
+    showButton(btnnew_, d.btnnew);
+    showButton(btnstay_, d.btnstay);
+    showButton(btnbet_, d.btnbet);
+    showButton(btnpass_, d.btnpass);
+    panel_->showDisplay(d.panel);
+    oddsWindow_->showOdds(qs(d.prob.text), d.prob.left);
+    statsWindow_->showValues(qs(d.lblhandsplayed), qs(d.lblhandswon), qs(d.lblshowdowns));
+}
+
+void MainWindow::showModal(ModalWindow window) {
+    switch (window) {
+    case ModalWindow::Odds: oddsWindow_->runCentred(); break;
+    case ModalWindow::Stats: statsWindow_->runCentred(); break;
+    case ModalWindow::Rules: rulesWindow_->runCentred(); break;
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        table_->redraw();
+        sync();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace trelvist::ui

@@ -1,0 +1,49 @@
+#pragma once
+// The options panel inside the main window. It keeps no values of its own: it shows the
+// panel part of the display and reports every use of its controls.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "game/display.h"
+#include "ui/radio_group.h"
+
+namespace trelvist::ui {
+
+class OptionsPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit OptionsPanel(QWidget* parent);
+
+    void showDisplay(const PanelDisplay& panel);
+
+    // The first and last controls of the panel's tab order.
+    QWidget* firstInTabOrder() const;
+    QWidget* lastInTabOrder() const;
+
+signals:
+    void moneyEdited(const QString& text);
+    void untilEdited(const QString& text);
+    void moneyEntered();
+    void untilEntered();
+    void betArrowPressed(bool rightArrow);
+    void cardBackClicked(int item);
+    void levelClicked(int item);
+    void soundClicked();
+    void okClicked();
+
+private:
+    QLineEdit* makeEdit(const char* name, QRect geometry);
+
+    QLineEdit* money_;
+    QLineEdit* until_;
+    QPushButton* sound_;
+    QPushButton* ok_;
+    QLabel* smallBet_;
+    QLabel* bigBet_;
+    RadioGroup* levels_;
+    RadioGroup* cardBacks_;
+};
+
+}  // namespace trelvist::ui
