@@ -1,0 +1,10 @@
+#pragma once
+// The 52 card faces: corner indexes, pip layouts, aces and court cards.
+#include <QImage>
+
+namespace trelvist::assets::generator {
+
+// The face of the card with suit 0..3 (clubs, diamonds, hearts, spades) and rank 0..12 (Two..Ace).
+QImage cardFace(int suit, int rank);
+
+}  // namespace trelvist::assets::generator
