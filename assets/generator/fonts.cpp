@@ -20,7 +20,6 @@ QString addFont(const QString& path) {
 bool loadFonts(const QString& directory) {
     serifFamily = addFont(directory + "/DejaVuSerif-Bold.ttf");
     sansFamily = addFont(directory + "/DejaVuSans-Bold.ttf");
-    addFont(directory + "/DejaVuSans.ttf");
     return !serifFamily.isEmpty() && !sansFamily.isEmpty();
 }
 
@@ -31,10 +30,10 @@ QFont indexFont() {
     return font;
 }
 
-QFont sansFont(int pixelSize, bool bold) {
+QFont boldSansFont(int pixelSize) {
     QFont font(sansFamily);
     font.setPixelSize(pixelSize);
-    font.setBold(bold);
+    font.setBold(true);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }

@@ -8,7 +8,7 @@ namespace trelvist::assets::generator {
 // Registers the DejaVu fonts found in `directory`; returns false when one is missing.
 bool loadFonts(const QString& directory);
 
-QFont indexFont();                       // the rank letters in the card corners
-QFont sansFont(int pixelSize, bool bold);  // the lettering of the window pictures
+QFont indexFont();                 // the rank letters in the card corners
+QFont boldSansFont(int pixelSize);  // the lettering of the window pictures
 
 }  // namespace trelvist::assets::generator

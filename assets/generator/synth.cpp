@@ -37,14 +37,16 @@ double Biquad::process(double x) {
 }
 
 void Signal::addStrike(double time, double amplitude, const std::vector<Mode>& modes, Random& random) {
-    const size_t start = static_cast<size_t>(time * kSampleRate);
     constexpr double kAttack = 0.0004;
     constexpr double kBurst = 0.002;
+    constexpr double kRing = 0.25;  // every mode has died away by then
+    const size_t start = static_cast<size_t>(time * kSampleRate);
+    const size_t end = std::min(samples_.size(), start + static_cast<size_t>(kRing * kSampleRate));
     Biquad burst;
     burst.lowpass(4500, 0.7);
     std::vector<double> phases;
     for (size_t m = 0; m < modes.size(); ++m) phases.push_back(random.uniform(0, 2 * M_PI));
-    for (size_t i = start; i < samples_.size(); ++i) {
+    for (size_t i = start; i < end; ++i) {
         const double t = static_cast<double>(i - start) / kSampleRate;
         double v = 0;
         for (size_t m = 0; m < modes.size(); ++m)
@@ -52,7 +54,6 @@ void Signal::addStrike(double time, double amplitude, const std::vector<Mode>& m
         const double noise = t < kBurst ? burst.process(random.uniform(-1, 1)) * (1 - t / kBurst) : burst.process(0);
         const double ramp = std::min(1.0, t / kAttack);
         samples_[i] += amplitude * ramp * (v + 0.8 * noise);
-        if (t > 0.25) break;
     }
 }
 

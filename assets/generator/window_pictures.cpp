@@ -97,7 +97,7 @@ QImage rulesPicture() {
     int top = 24;
     for (const Paragraph& paragraph : kParagraphs) {
         const QString text = QString::fromUtf8(paragraph.text);
-        p.setFont(sansFont(paragraph.pixelSize, true));
+        p.setFont(boldSansFont(paragraph.pixelSize));
         const QRect box(22, top, 303, 200);
         const QRect used = p.boundingRect(box, flags, text);
         // A dark shadow keeps the white letters readable on the lighter patches.
