@@ -1,0 +1,293 @@
+// The options panel's controls and the statistics window: what each changes and writes.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/game/table_harness.h"
+
+namespace trelvist::tabletest {
+namespace {
+
+// A table started from an empty store (sound on, Amateur), with the panel hidden as at start.
+class Options : public QuietTable {
+protected:
+    void SetUp() override { startUp(); }
+
+    void open() {
+        if (!display().panel.visible) {
+            ASSERT_TRUE(table.Options1Click());
+        }
+    }
+    // Types a text into a box and presses its Enter button.
+    void enterMoney(const std::string& text) {
+        ASSERT_TRUE(table.setMoneyText(text));
+        forget();
+        ASSERT_TRUE(table.enterClick());
+    }
+    void enterUntil(const std::string& text) {
+        ASSERT_TRUE(table.setUntilText(text));
+        forget();
+        ASSERT_TRUE(table.unenterClick());
+    }
+    std::vector<std::string> messages() const { return host.texts(HostEvent::Message); }
+};
+
+TEST_F(Options, HiddenPanelIgnoresItsControls) {
+    const std::vector<std::string> stateBefore = lines(state());
+    const std::vector<std::string> displayBefore = lines(display());
+    forget();
+
+    EXPECT_FALSE(table.setMoneyText("500"));
+    EXPECT_FALSE(table.setUntilText("500"));
+    EXPECT_FALSE(table.enterClick());
+    EXPECT_FALSE(table.unenterClick());
+    EXPECT_FALSE(table.betchange(true));
+    EXPECT_FALSE(table.betchange(false));
+    EXPECT_FALSE(table.Changeback(7));
+    EXPECT_FALSE(table.LevelsClick(3));
+    EXPECT_FALSE(table.SoundOff1Click());
+    EXPECT_FALSE(table.CloseClick());
+    EXPECT_EQ(lines(state()), stateBefore);
+    EXPECT_EQ(lines(display()), displayBefore);
+    EXPECT_TRUE(host.events.empty());
+    EXPECT_TRUE(store.writes.empty());
+
+    // Options flips the panel; Ok only hides it.
+    EXPECT_TRUE(table.Options1Click());
+    EXPECT_TRUE(display().panel.visible);
+    EXPECT_TRUE(table.Options1Click());
+    EXPECT_FALSE(display().panel.visible);
+    EXPECT_TRUE(table.Options1Click());
+    EXPECT_TRUE(table.CloseClick());
+    EXPECT_FALSE(display().panel.visible);
+}
+
+TEST_F(Options, InitialCashAcceptsWholeNumbersFromOneHundredToOneMillion) {
+    open();
+    const std::vector<std::string> stateBefore = lines(state());
+    const std::vector<std::pair<std::string, std::string>> refused{
+        {"", "Invalid value"},          {"12a", "Invalid value"},           {" 100", "Invalid value"},
+        {"0x64", "Invalid value"},      {"99", "the value is off limits"},  {"-5", "the value is off limits"},
+        {"0", "the value is off limits"}, {"-100", "the value is off limits"}};
+    for (const auto& [text, message] : refused) {
+        enterMoney(text);
+        EXPECT_EQ(messages(), std::vector<std::string>{message}) << "'" << text << "'";
+        EXPECT_TRUE(store.writes.empty()) << "'" << text << "'";
+        EXPECT_EQ(lines(state()), stateBefore) << "'" << text << "'";
+    }
+
+    // Mid-hand: the eight seats take the new cash at once; the pot and labels go on as they are.
+    enterMoney("100");
+    EXPECT_EQ(messages(), std::vector<std::string>{"New initial cash value confirmation"});
+    EXPECT_EQ(store.writes, (Writes{{"Cash/initial", 100}}));
+    EXPECT_EQ(state().initialCash, 100);
+    for (int seat : kSeatOrder) {
+        EXPECT_EQ(state().cash[seat], 100) << seat;
+        EXPECT_EQ(display().cashLabel[seat], "100") << seat;
+    }
+    EXPECT_EQ(state().pot, 6);
+    EXPECT_EQ(display().status[Robot].text, "Big Blind");
+    // The seats' cash reaches the file only at the next deal.
+    for (const char* key : {"freak", "player", "geek", "master", "champ", "pinhead", "expert", "robot"})
+        EXPECT_EQ(store.values.count({"Cash", key}), 0u) << key;
+
+    // The box keeps six characters, so a typed million is a hundred thousand.
+    enterMoney("1000000");
+    EXPECT_EQ(display().panel.money, "100000");
+    EXPECT_EQ(store.writes, (Writes{{"Cash/initial", 100000}}));
+    enterMoney("+250");
+    EXPECT_EQ(store.writes, (Writes{{"Cash/initial", 250}}));
+}
+
+TEST_F(Options, PlayUntilAcceptsTheSameRangeAndTouchesNoCash) {
+    open();
+    const std::vector<std::string> stateBefore = lines(state());
+    for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+             {"", "Invalid value"}, {"abc", "Invalid value"}, {"99", "the value is off limits"},
+             {"-5", "the value is off limits"}}) {
+        enterUntil(text);
+        EXPECT_EQ(messages(), std::vector<std::string>{message}) << "'" << text << "'";
+        EXPECT_TRUE(store.writes.empty());
+        EXPECT_EQ(lines(state()), stateBefore);
+    }
+    enterUntil("100");
+    EXPECT_EQ(messages(), std::vector<std::string>{"New until value confirmation"});
+    EXPECT_EQ(store.writes, (Writes{{"Cash/until", 100}}));
+    EXPECT_EQ(state().playUntil, 100);
+    EXPECT_EQ(state().cash[Freak], 1200);
+    EXPECT_EQ(state().initialCash, 1200);
+}
+
+// Stored values show in full, so a million can be entered although it cannot be typed.
+TEST(OptionsStored, OneMillionIsAcceptedAndOneMoreIsOffLimits) {
+    TestHost host;
+    MemoryStore store;
+    store.values[{"Cash", "initial"}] = 1000000;
+    store.values[{"Cash", "until"}] = 1000001;
+    Table table(host, store);
+    table.startUp();
+    table.Options1Click();
+    store.writes.clear();
+
+    EXPECT_TRUE(table.enterClick());
+    EXPECT_TRUE(table.unenterClick());
+    EXPECT_EQ(host.texts(HostEvent::Message),
+              (std::vector<std::string>{"New initial cash value confirmation", "the value is off limits"}));
+    EXPECT_EQ(store.writes, (Writes{{"Cash/initial", 1000000}}));
+    EXPECT_EQ(table.state().playUntil, 1000001);
+}
+
+TEST_F(Options, FirstStepRightAfterStartUpSetsFourAndEight) {
+    open();
+    forget();
+    EXPECT_TRUE(table.betchange(true));
+    EXPECT_EQ(display().panel.upDown1, 2);
+    EXPECT_EQ(state().smallBet, 4);
+    EXPECT_EQ(state().bigBet, 8);
+    EXPECT_EQ(display().panel.label3, "4");
+    EXPECT_EQ(display().panel.label4, "8");
+    EXPECT_EQ(store.writes, (Writes{{"Bet/Small", 4}, {"Bet/Big", 8}}));
+}
+
+TEST_F(Options, StepsStopAtEitherEndButStillWrite) {
+    open();
+    forget();
+    EXPECT_TRUE(table.betchange(false));  // at position 1 already
+    EXPECT_EQ(display().panel.upDown1, 1);
+    EXPECT_EQ(display().panel.label3, "2");
+    EXPECT_EQ(display().panel.label4, "4");
+    EXPECT_TRUE(table.betchange(false));
+    EXPECT_EQ(store.writes, (Writes{{"Bet/Small", 2}, {"Bet/Big", 4}, {"Bet/Small", 2}, {"Bet/Big", 4}}));
+
+    for (int press = 0; press < 4; ++press) table.betchange(true);
+    EXPECT_EQ(display().panel.upDown1, 5);
+    forget();
+    EXPECT_TRUE(table.betchange(true));
+    EXPECT_EQ(display().panel.upDown1, 5);
+    EXPECT_EQ(state().smallBet, 10);
+    EXPECT_EQ(state().bigBet, 20);
+    EXPECT_EQ(display().panel.label3, "10");
+    EXPECT_EQ(display().panel.label4, "20");
+    EXPECT_EQ(store.writes, (Writes{{"Bet/Small", 10}, {"Bet/Big", 20}}));
+}
+
+// The up-down control starts at 1 whatever limits were stored; they show until the first step.
+TEST(OptionsStored, UpDownStartsAtOneWhateverTheStoredLimits) {
+    TestHost host;
+    MemoryStore store;
+    store.values[{"Bet", "Small"}] = 8;
+    store.values[{"Bet", "Big"}] = 16;
+    Table table(host, store);
+    table.startUp();
+    EXPECT_EQ(table.display().panel.label3, "8");
+    EXPECT_EQ(table.display().panel.label4, "16");
+    table.Options1Click();
+    table.betchange(true);
+    EXPECT_EQ(table.state().smallBet, 4);
+    EXPECT_EQ(table.state().bigBet, 8);
+}
+
+TEST_F(Options, NewLimitsSetTheNextDealsBlinds) {
+    open();
+    for (int press = 0; press < 4; ++press) table.betchange(true);
+    EXPECT_EQ(state().pot, 6);  // the hand in progress keeps its blinds
+    finishHand();
+    setCash(1200);
+    state().blindSeat = Expert;  // the next big blind is Robot's
+    ASSERT_TRUE(table.newgame());
+    EXPECT_EQ(state().smallBlind, 5);
+    EXPECT_EQ(state().bigBlind, 10);
+    EXPECT_EQ(state().pot, 15);
+    EXPECT_EQ(state().cash[Expert], 1195);
+    EXPECT_EQ(state().cash[Robot], 1190);
+    EXPECT_EQ(display().btnstay.caption, "Call");
+}
+
+TEST_F(Options, CardBackRedrawsFaceDownCardsAtOnce) {
+    open();
+    forget();
+    EXPECT_TRUE(table.Changeback(7));
+    EXPECT_EQ(state().cardBack, 59);
+    EXPECT_EQ(display().panel.cardbacks, 7);
+    EXPECT_EQ(store.writes, (Writes{{"Card/back", 59}}));
+    const std::vector<std::string> expected = preflopDraws(state());
+    EXPECT_EQ(describeAll(host.events), expected);
+    EXPECT_EQ(expected[2], "draw 59 at 117 335");  // Freak's first card shows back 8
+
+    forget();
+    EXPECT_FALSE(table.Changeback(8));
+    EXPECT_FALSE(table.Changeback(-1));
+    EXPECT_TRUE(host.events.empty());
+    EXPECT_TRUE(store.writes.empty());
+}
+
+TEST_F(Options, LevelsSetTheComputerStrength) {
+    open();
+    forget();
+    for (int item : {3, 1, 2, 0}) ASSERT_TRUE(table.LevelsClick(item));
+    EXPECT_EQ(store.writes, (Writes{{"Levels/comp", 900}, {"Levels/comp", 600}, {"Levels/comp", 800},
+                                    {"Levels/comp", 400}}));
+    EXPECT_EQ(state().aiLevel, 400);
+    EXPECT_EQ(display().panel.levels, 0);
+    ASSERT_TRUE(table.LevelsClick(2));
+    EXPECT_EQ(state().aiLevel, 800);
+    EXPECT_EQ(display().panel.levels, 2);
+    EXPECT_FALSE(table.LevelsClick(4));
+    EXPECT_EQ(state().aiLevel, 800);
+}
+
+TEST_F(Options, SoundPressedTwiceWritesOffThenOn) {
+    open();
+    forget();
+    ASSERT_TRUE(state().soundOn);
+    ASSERT_TRUE(table.SoundOff1Click());
+    EXPECT_FALSE(state().soundOn);
+    EXPECT_EQ(display().panel.soundOff1, "Off");
+    ASSERT_TRUE(table.SoundOff1Click());
+    EXPECT_TRUE(state().soundOn);
+    EXPECT_EQ(display().panel.soundOff1, "On");
+    EXPECT_EQ(store.writes, (Writes{{"Settings/Sound", 0}, {"Settings/Sound", 1}}));
+    EXPECT_EQ(countKind(host.events, HostEvent::Sound), 0);
+}
+
+TEST_F(Options, StatisticsWindowShowsAndResetsTheCounts) {
+    state().handsPlayed = 12;
+    state().handsWon = 5;
+    state().showdownCount = 7;
+    forget();
+    EXPECT_FALSE(table.dxButton2Click());  // Reset lives in the window
+
+    EXPECT_TRUE(table.Stats1Click());
+    EXPECT_EQ(describeAll(host.events), std::vector<std::string>{"window " + std::to_string(int(ModalWindow::Stats))});
+    EXPECT_EQ(display().lblhandsplayed, "12");
+    EXPECT_EQ(display().lblhandswon, "5");
+    EXPECT_EQ(display().lblshowdowns, "7");
+    EXPECT_TRUE(store.writes.empty());
+
+    // Reset inside the window: zeros at once, in memory, on the labels and in the file.
+    host.insideWindow = [this](ModalWindow window) {
+        if (window == ModalWindow::Stats) {
+            EXPECT_TRUE(table.dxButton2Click());
+        }
+    };
+    EXPECT_TRUE(table.Stats1Click());
+    EXPECT_EQ(store.writes, (Writes{{"Stats/showdowns", 0}, {"Stats/handsplayed", 0}, {"Stats/handswon", 0}}));
+    EXPECT_EQ(state().handsPlayed, 0);
+    EXPECT_EQ(state().handsWon, 0);
+    EXPECT_EQ(state().showdownCount, 0);
+    EXPECT_EQ(display().lblhandsplayed, "0");
+    EXPECT_EQ(display().lblhandswon, "0");
+    EXPECT_EQ(display().lblshowdowns, "0");
+
+    // A showdown later in the same hand counts one hand; the next deal writes that count.
+    finishHand();
+    state().blindSeat = Expert;  // the next big blind is Robot's: nobody answers it
+    forget();
+    ASSERT_TRUE(table.newgame());
+    ASSERT_GE(store.writes.size(), 3u);
+    EXPECT_EQ(Writes(store.writes.begin(), store.writes.begin() + 3),
+              (Writes{{"Stats/showdowns", 0}, {"Stats/handsplayed", 1}, {"Stats/handswon", 0}}));
+}
+
+}  // namespace
+}  // namespace trelvist::tabletest

@@ -1,0 +1,480 @@
+// Start-up from a stored game, the first hand's blinds, and New game.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "tests/game/table_harness.h"
+
+namespace trelvist::tabletest {
+namespace {
+
+// A table of its own, for tests that start several stored games.
+struct StoredRun {
+    TestHost host;
+    FillingStore store;
+    Table table{host, store};
+
+    explicit StoredRun(std::map<std::pair<std::string, std::string>, int32_t> stored = {}) {
+        store.values = std::move(stored);
+        table.startUp();
+    }
+};
+
+TEST(StartUp, EmptyStoreDealsTheFirstHandWithTheDefaults) {
+    StoredRun run;
+    const TableState& s = run.table.state();
+    const Display& d = run.table.display();
+
+    EXPECT_TRUE(s.soundOn);
+    EXPECT_EQ(s.showdownCount, 0);
+    EXPECT_EQ(s.handsPlayed, 0);
+    EXPECT_EQ(s.handsWon, 0);
+    EXPECT_EQ(s.playUntil, 600);
+    EXPECT_EQ(s.initialCash, 1200);
+    EXPECT_EQ(s.cardBack, 52);
+    EXPECT_EQ(s.aiLevel, 400);
+    EXPECT_EQ(s.smallBet, 4);
+    EXPECT_EQ(s.bigBet, 8);
+
+    // Expert posts the small blind and Robot the big blind; nobody acts before the human.
+    EXPECT_EQ(s.smallBlind, 2);
+    EXPECT_EQ(s.bigBlind, 4);
+    EXPECT_EQ(s.toCall, 4);
+    EXPECT_EQ(s.raiseAmount, 4);
+    EXPECT_EQ(s.pot, 6);
+    EXPECT_EQ(s.street, 1);
+    EXPECT_EQ(s.blindSeat, 1);
+    EXPECT_EQ(s.openerSeat, 1);
+    EXPECT_EQ(s.seatsOut, 0);
+    EXPECT_FALSE(s.potSettled);
+    for (int seat : kSeatOrder) {
+        EXPECT_FALSE(s.folded[seat]) << seat;
+        EXPECT_EQ(s.raised[seat], seat == Robot) << seat;
+        const int32_t paid = seat == Expert ? 2 : seat == Robot ? 4 : 0;
+        EXPECT_EQ(s.cash[seat], 1200 - paid) << seat;
+        EXPECT_EQ(d.cashLabel[seat], std::to_string(1200 - paid)) << seat;
+        const char* label = seat == Expert ? "Small Blind" : seat == Robot ? "Big Blind" : "";
+        EXPECT_EQ(d.status[seat].text, label) << seat;
+        EXPECT_EQ(d.status[seat].color, LabelColor::White) << seat;
+        EXPECT_FALSE(d.status[seat].italic) << seat;
+    }
+    EXPECT_EQ(d.betsize, "6");
+    EXPECT_EQ(d.theresult.text, "");
+    EXPECT_EQ(d.theresult.left, 460);
+    EXPECT_FALSE(d.btnnew.enabled);
+    EXPECT_EQ(d.btnstay.caption, "Call");
+    EXPECT_TRUE(d.btnstay.enabled);
+    EXPECT_EQ(d.btnbet.caption, "Raise");
+    EXPECT_TRUE(d.btnbet.enabled);
+    EXPECT_TRUE(d.btnpass.enabled);
+
+    const PanelDisplay& p = d.panel;
+    EXPECT_FALSE(p.visible);
+    EXPECT_EQ(p.money, "1200");
+    EXPECT_EQ(p.until, "600");
+    EXPECT_EQ(p.label3, "4");
+    EXPECT_EQ(p.label4, "8");
+    EXPECT_EQ(p.soundOff1, "On");
+    EXPECT_EQ(p.cardbacks, 0);
+    EXPECT_EQ(p.levels, 0);
+    EXPECT_EQ(p.upDown1, 1);
+
+    // Selecting the stored back and level rewrites them; nothing else is written.
+    EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 52}, {"Levels/comp", 400}}));
+
+    // Seeded from the clock; the shuffle is the only use of the generator.
+    EXPECT_EQ(run.table.random().state(), generatorStateAfter(run.host.now, kShuffleDraws));
+    EXPECT_TRUE(isPermutation(s.deck));
+    EXPECT_TRUE(isPermutation(s.oddsDeck));
+
+    // The redraw after the deal: the human's faces and every opponent's backs, no board.
+    const std::vector<std::string> draws = drawsOnly(run.host.events);
+    const std::vector<std::string> expected = preflopDraws(s);
+    ASSERT_GE(draws.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(draws.end() - static_cast<long>(expected.size()), draws.end()), expected);
+    EXPECT_EQ(countKind(run.host.events, HostEvent::Message), 0);
+    EXPECT_EQ(countKind(run.host.events, HostEvent::Error), 0);
+    EXPECT_EQ(countKind(run.host.events, HostEvent::Sound), 0);
+}
+
+TEST(StartUp, StoredSettingsFillThePanelAndSetTheBlinds) {
+    StoredRun run({{{"Settings", "Sound"}, 0},
+             {{"Stats", "showdowns"}, 5},
+             {{"Stats", "handsplayed"}, 9},
+             {{"Stats", "handswon"}, 3},
+             {{"Cash", "expert"}, 1500},
+             {{"Cash", "robot"}, 1400},
+             {{"Cash", "player"}, 900},
+             {{"Cash", "until"}, 800},
+             {{"Cash", "initial"}, 1500},
+             {{"Card", "back"}, 53},
+             {{"Levels", "comp"}, 900},
+             {{"Bet", "Small"}, 6},
+             {{"Bet", "Big"}, 12}});
+    const TableState& s = run.table.state();
+    const Display& d = run.table.display();
+
+    EXPECT_FALSE(s.soundOn);
+    EXPECT_EQ(d.panel.soundOff1, "Off");
+    EXPECT_EQ(s.showdownCount, 5);
+    EXPECT_EQ(s.handsPlayed, 9);
+    EXPECT_EQ(s.handsWon, 3);
+    EXPECT_EQ(d.panel.money, "1500");
+    EXPECT_EQ(d.panel.until, "800");
+    EXPECT_EQ(d.panel.label3, "6");
+    EXPECT_EQ(d.panel.label4, "12");
+    EXPECT_EQ(d.panel.upDown1, 1);  // the up-down control always starts at 1
+    EXPECT_EQ(d.panel.cardbacks, 1);
+    EXPECT_EQ(d.panel.levels, 3);
+    EXPECT_EQ(s.aiLevel, 900);
+    EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 53}, {"Levels/comp", 900}}));
+
+    // Small bet 6: blinds 3 and 6.
+    EXPECT_EQ(s.cash[Expert], 1497);
+    EXPECT_EQ(s.cash[Robot], 1394);
+    EXPECT_EQ(s.cash[You], 900);
+    EXPECT_EQ(s.cash[Freak], 1200);
+    EXPECT_EQ(s.pot, 9);
+    EXPECT_EQ(d.betsize, "9");
+    EXPECT_EQ(s.toCall, 6);
+    EXPECT_EQ(s.raiseAmount, 6);
+    EXPECT_EQ(d.btnstay.caption, "Call");
+}
+
+TEST(StartUp, StoredValuesOutsideThePanelChoices) {
+    {
+        SCOPED_TRACE("back 75 selects back 8 and leaves 59 in the file");
+        StoredRun run({{{"Card", "back"}, 75}});
+        EXPECT_EQ(run.table.state().cardBack, 59);
+        EXPECT_EQ(run.table.display().panel.cardbacks, 7);
+        EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 59}, {"Levels/comp", 400}}));
+        EXPECT_EQ(drawsOnly(run.host.events).back(), "trim 827 348 keep");
+        EXPECT_EQ(drawsOnly(run.host.events).end()[-2], "draw 59 at 827 348");  // Robot's second card
+    }
+    {
+        SCOPED_TRACE("a back below the pictures of backs reads as the first back");
+        StoredRun run({{{"Card", "back"}, 40}});
+        EXPECT_EQ(run.table.state().cardBack, 52);
+        EXPECT_EQ(run.table.display().panel.cardbacks, 0);
+        EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 52}, {"Levels/comp", 400}}));
+    }
+    {
+        SCOPED_TRACE("level 700 selects nothing and stays in use");
+        StoredRun run({{{"Levels", "comp"}, 700}});
+        EXPECT_EQ(run.table.state().aiLevel, 700);
+        EXPECT_EQ(run.table.display().panel.levels, -1);
+        EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 52}}));
+    }
+    {
+        SCOPED_TRACE("level 2000 is the largest kept");
+        StoredRun run({{{"Levels", "comp"}, 2000}});
+        EXPECT_EQ(run.table.state().aiLevel, 2000);
+        EXPECT_EQ(run.table.display().panel.levels, -1);
+        EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 52}}));
+    }
+    {
+        SCOPED_TRACE("a level above 2000 reads as Amateur");
+        StoredRun run({{{"Levels", "comp"}, 2001}});
+        EXPECT_EQ(run.table.state().aiLevel, 400);
+        EXPECT_EQ(run.table.display().panel.levels, 0);
+        EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 52}, {"Levels/comp", 400}}));
+    }
+    {
+        SCOPED_TRACE("any sound value but 0 is on; the boxes show stored values in full");
+        StoredRun run({{{"Settings", "Sound"}, 7}, {{"Cash", "initial"}, 12345678}, {{"Cash", "until"}, -1000001}});
+        EXPECT_TRUE(run.table.state().soundOn);
+        EXPECT_EQ(run.table.display().panel.soundOff1, "On");
+        EXPECT_EQ(run.table.display().panel.money, "12345678");
+        EXPECT_EQ(run.table.display().panel.until, "-1000001");
+    }
+}
+
+class FirstHand : public QuietTable {
+protected:
+    void storeCash(std::initializer_list<std::pair<const char*, int32_t>> cash) {
+        for (const auto& [key, value] : cash) store.values[{"Cash", key}] = value;
+    }
+    void expectStatuses(std::map<int, std::string> expected) {
+        for (int seat : kSeatOrder) EXPECT_EQ(display().status[seat].text, expected[seat]) << "seat " << seat;
+    }
+    void expectHumanToAct() {
+        EXPECT_FALSE(display().btnnew.enabled);
+        EXPECT_EQ(display().btnstay.caption, "Call");
+        EXPECT_TRUE(display().btnstay.enabled);
+        EXPECT_TRUE(display().btnbet.enabled);
+        EXPECT_TRUE(display().btnpass.enabled);
+        EXPECT_EQ(countKind(host.events, HostEvent::Message), 0);
+    }
+    void expectTableButtonsOff() {
+        EXPECT_FALSE(display().btnnew.enabled);
+        EXPECT_FALSE(display().btnstay.enabled);
+        EXPECT_FALSE(display().btnbet.enabled);
+        EXPECT_FALSE(display().btnpass.enabled);
+    }
+};
+
+// Robot posts the small blind and the human the big blind; the six opponents after the human
+// fold, which takes out the seventh and gives the human the pot.
+TEST_F(FirstHand, ExpertBrokeGivesRobotTheSmallBlindAndYouTheBigBlind) {
+    storeCash({{"expert", 0}});
+    startUp();
+    EXPECT_EQ(state().blindSeat, 8);
+    EXPECT_EQ(state().openerSeat, 8);
+    EXPECT_EQ(state().cash[Robot], 1198);
+    EXPECT_EQ(state().cash[Expert], 0);
+    EXPECT_EQ(state().cash[You], 1200 - 4 + 6);
+    EXPECT_EQ(state().pot, 6);
+    EXPECT_EQ(state().seatsOut, 7);
+    expectStatuses({{You, "Big Blind"}, {Freak, "Folds"}, {Geek, "Folds"}, {Master, "Folds"}, {Champ, "Folds"},
+                    {Pinhead, "Folds"}, {Robot, "Folds"}});
+    EXPECT_EQ(display().theresult.text, "You win");
+    EXPECT_TRUE(display().btnnew.enabled);
+    EXPECT_FALSE(display().btnstay.enabled);
+    EXPECT_EQ(state().handsPlayed, 1);
+    EXPECT_EQ(state().handsWon, 1);
+    EXPECT_EQ(store.writes, (Writes{{"Card/back", 52},
+                                    {"Cash/freak", 1200},
+                                    {"Cash/player", 1202},
+                                    {"Cash/geek", 1200},
+                                    {"Cash/master", 1200},
+                                    {"Cash/champ", 1200},
+                                    {"Cash/pinhead", 1200},
+                                    {"Cash/expert", 0},
+                                    {"Cash/robot", 1198}}));
+
+    // The next hand moves the blinds one seat on from there: Freak big blind, the human small.
+    ASSERT_TRUE(table.newgame());
+    EXPECT_EQ(state().blindSeat, 7);
+    EXPECT_EQ(display().status[You].text, "Small Blind");
+    EXPECT_EQ(display().status[Freak].text, "Big Blind");
+    EXPECT_EQ(state().cash[You], 1200);
+    EXPECT_EQ(state().cash[Freak], 1196);
+}
+
+TEST_F(FirstHand, ExpertAndRobotBrokeGiveYouTheSmallBlindAndFreakTheBigBlind) {
+    storeCash({{"expert", 0}, {"robot", 0}});
+    startUp();
+    EXPECT_EQ(state().blindSeat, 7);
+    EXPECT_EQ(state().openerSeat, 7);
+    EXPECT_EQ(state().cash[You], 1198);
+    EXPECT_EQ(state().cash[Freak], 1196);
+    EXPECT_EQ(display().cashLabel[You], "1198");
+    EXPECT_EQ(display().cashLabel[Freak], "1196");
+    EXPECT_EQ(state().pot, 6);
+    EXPECT_EQ(display().betsize, "6");
+    // Freak's big blind holds no flag; Geek to Pinhead answer it and fold.
+    for (int seat : kOpponents) EXPECT_FALSE(state().raised[seat]) << seat;
+    expectStatuses({{You, "Small Blind"}, {Freak, "Big Blind"}, {Geek, "Folds"}, {Master, "Folds"},
+                    {Champ, "Folds"}, {Pinhead, "Folds"}});
+    EXPECT_EQ(state().seatsOut, 6);
+    EXPECT_EQ(state().street, 1);
+    expectHumanToAct();
+    EXPECT_EQ(store.writes, (Writes{{"Card/back", 52}}));
+}
+
+TEST_F(FirstHand, WithTheHumanBrokeTooTheSmallBlindPassesToFreak) {
+    storeCash({{"expert", 0}, {"robot", 0}, {"player", 0}});
+    startUp();
+    EXPECT_EQ(state().blindSeat, 6);
+    EXPECT_EQ(state().openerSeat, 6);
+    EXPECT_EQ(state().cash[Freak], 1198);
+    EXPECT_EQ(state().cash[Geek], 1196);
+    EXPECT_EQ(state().cash[You], 0);
+    expectStatuses({{Freak, "Small Blind"}, {Geek, "Big Blind"}, {Master, "Folds"}, {Champ, "Folds"},
+                    {Pinhead, "Folds"}});
+    // Start-up counts the broke human as out, unlike a deal.
+    EXPECT_EQ(state().seatsOut, 6);
+    expectHumanToAct();
+}
+
+// The big-blind search starts at the seat after the small blind and skips the broke human, so
+// the big blind is not the seat that blindSeat names.
+TEST_F(FirstHand, ExpertAndYouBrokeMoveTheBigBlindOnToFreak) {
+    storeCash({{"expert", 0}, {"player", 0}});
+    startUp();
+    EXPECT_EQ(state().blindSeat, 8);
+    EXPECT_EQ(state().openerSeat, 7);
+    EXPECT_EQ(state().cash[Robot], 1198);
+    EXPECT_EQ(state().cash[Freak], 1196);
+    EXPECT_EQ(state().cash[Geek], 1200);
+    // Geek, Master, Champ, Pinhead and Robot fold: with Expert and the human out that is seven.
+    EXPECT_EQ(state().seatsOut, 7);
+    EXPECT_EQ(state().cash[You], 6);
+    EXPECT_EQ(display().theresult.text, "You win");
+}
+
+TEST_F(FirstHand, OnlySeatWithChipsEmptiedByItsSmallBlindEndsTheGame) {
+    storeCash({{"freak", 0}, {"player", 0}, {"geek", 0}, {"master", 0}, {"champ", 2}, {"pinhead", 0},
+               {"expert", 0}, {"robot", 0}});
+    startUp();
+    EXPECT_EQ(display().status[Champ].text, "Small Blind");
+    EXPECT_EQ(state().cash[Champ], 0);
+    EXPECT_EQ(display().cashLabel[Champ], "0");
+    EXPECT_EQ(state().blindSeat, 3);
+    for (int seat : kSeatOrder) EXPECT_NE(display().status[seat].text, "Big Blind") << seat;
+    EXPECT_EQ(host.texts(HostEvent::Message), std::vector<std::string>{"You lose!"});
+    EXPECT_EQ(host.events.back().caption, "Game over");
+    expectTableButtonsOff();
+}
+
+TEST_F(FirstHand, NoSeatWithChipsEndsTheGameAtOnce) {
+    store.values.clear();
+    storeCash({{"freak", 0}, {"player", 0}, {"geek", 0}, {"master", 0}, {"champ", 0}, {"pinhead", -3},
+               {"expert", 0}, {"robot", 0}});
+    startUp();
+    EXPECT_EQ(describeAll(host.events).back(), "message Game over: You lose!");
+    EXPECT_EQ(countKind(host.events, HostEvent::Message), 1);
+    EXPECT_EQ(countKind(host.events, HostEvent::Draw), 0);
+    expectTableButtonsOff();
+    for (int seat : kSeatOrder) EXPECT_EQ(display().status[seat].text, "") << seat;
+    EXPECT_EQ(state().seatsOut, 8);
+    EXPECT_EQ(state().pot, 6);
+    EXPECT_EQ(store.writes, (Writes{{"Card/back", 52}, {"Levels/comp", 400}}));
+    EXPECT_FALSE(table.newgame());
+}
+
+// A stored position in which the human has lost is dealt as usual; the next Deal ends it.
+TEST_F(FirstHand, StoredLostGameIsDealtAsUsual) {
+    storeCash({{"player", 0}});
+    startUp();
+    EXPECT_EQ(display().status[Expert].text, "Small Blind");
+    EXPECT_EQ(display().status[Robot].text, "Big Blind");
+    EXPECT_EQ(state().seatsOut, 1);
+    expectHumanToAct();
+    for (const std::string& draw : drawsOnly(host.events)) EXPECT_EQ(draw.find(" at 450 448"), std::string::npos);
+
+    // The others call Robot's big blind when the human folds: were they to fold, the seventh
+    // seat out (the broke human counts) would hand the human the pot.
+    state().strength = 10000;
+    finishHand();
+    EXPECT_EQ(state().cash[You], 0);
+    ASSERT_TRUE(table.newgame());
+    EXPECT_EQ(host.texts(HostEvent::Message), std::vector<std::string>{"You lose!"});
+}
+
+class NewGame : public FirstHand {
+protected:
+    void SetUp() override {
+        FirstHand::SetUp();
+        startUp();
+    }
+    void typeMoney(const std::string& text) {
+        table.Options1Click();
+        table.setMoneyText(text);
+        table.Options1Click();
+    }
+    // A finished hand whose showdown left its winners' labels yellow.
+    void finishWithYellowWinner() {
+        finishHand();
+        bool yellow = false;
+        for (int seat : kSeatOrder) yellow |= display().status[seat].color == LabelColor::Yellow;
+        ASSERT_TRUE(yellow);
+    }
+};
+
+TEST_F(NewGame, NoChangesNothingButReseedsTheGenerator) {
+    finishWithYellowWinner();
+    const std::vector<std::string> stateBefore = lines(state());
+    const std::vector<std::string> displayBefore = lines(display());
+    forget();
+    host.now = 1800000000;
+    host.answerYes = false;
+
+    EXPECT_TRUE(table.NewGame1Click());
+    EXPECT_EQ(describeAll(host.events), std::vector<std::string>{"ask New game: Are you sure?"});
+    EXPECT_EQ(lines(state()), stateBefore);
+    EXPECT_EQ(lines(display()), displayBefore);
+    EXPECT_TRUE(store.writes.empty());
+    EXPECT_EQ(table.random().state(), generatorStateAfter(host.now, 0));
+}
+
+TEST_F(NewGame, StartsOverWithTheTypedCashAfterAFinishedGame) {
+    finishHand();
+    state().cash[You] = 0;
+    ASSERT_TRUE(table.newgame());
+    ASSERT_EQ(host.texts(HostEvent::Message), std::vector<std::string>{"You lose!"});
+    typeMoney("2000");
+    forget();
+    host.now = 1800000000;
+
+    EXPECT_TRUE(table.NewGame1Click());
+    for (int seat : kSeatOrder) {
+        const int32_t cash = seat == Expert ? 1998 : seat == Robot ? 1996 : 2000;
+        EXPECT_EQ(state().cash[seat], cash) << seat;
+        EXPECT_EQ(display().cashLabel[seat], std::to_string(cash)) << seat;
+        EXPECT_FALSE(state().folded[seat]) << seat;
+        EXPECT_EQ(state().raised[seat], seat == Robot) << seat;
+        EXPECT_EQ(display().status[seat].color, LabelColor::White) << seat;
+    }
+    expectStatuses({{Expert, "Small Blind"}, {Robot, "Big Blind"}});
+    EXPECT_EQ(state().initialCash, 2000);
+    EXPECT_EQ(state().pot, 6);
+    EXPECT_EQ(display().betsize, "6");
+    EXPECT_EQ(state().street, 1);
+    EXPECT_EQ(state().seatsOut, 0);
+    EXPECT_EQ(state().blindSeat, 1);
+    EXPECT_EQ(state().openerSeat, 1);
+    EXPECT_EQ(state().toCall, 4);
+    EXPECT_EQ(display().theresult.text, "");
+    expectHumanToAct();
+    // Nobody acts: the shuffle is the only use of the freshly seeded generator, and nothing is
+    // written until the next deal.
+    EXPECT_EQ(table.random().state(), generatorStateAfter(host.now, kShuffleDraws));
+    EXPECT_TRUE(store.writes.empty());
+    std::vector<std::string> expected{"ask New game: Are you sure?", kBoardErase};
+    for (const std::string& draw : preflopDraws(state())) expected.push_back(draw);
+    EXPECT_EQ(describeAll(host.events), expected);
+}
+
+TEST_F(NewGame, MoneyTextThatIsNotANumberOnlyWhitensTheStatuses) {
+    finishWithYellowWinner();
+    typeMoney("12a");
+    const std::vector<std::string> stateBefore = lines(state());
+    Display whitened = display();
+    for (StatusLabel& label : whitened.status) label.color = LabelColor::White;
+    forget();
+
+    EXPECT_TRUE(table.NewGame1Click());
+    EXPECT_EQ(describeAll(host.events),
+              (std::vector<std::string>{"ask New game: Are you sure?", "error '12a' is not a valid integer value"}));
+    EXPECT_EQ(lines(state()), stateBefore);
+    EXPECT_EQ(lines(display()), lines(whitened));
+    EXPECT_TRUE(store.writes.empty());
+
+    // A number is the whole text: a sign and digits, nothing else.
+    for (const std::string text : {"", " 100", "0x10", "1e3", "+-5"}) {
+        typeMoney(text);
+        forget();
+        EXPECT_TRUE(table.NewGame1Click());
+        EXPECT_EQ(host.texts(HostEvent::Error), std::vector<std::string>{"'" + text + "' is not a valid integer value"});
+        EXPECT_EQ(lines(state()), stateBefore) << text;
+    }
+}
+
+TEST_F(NewGame, ZeroOrLessIsAcceptedAndLeavesEverySeatBroke) {
+    typeMoney("0");
+    forget();
+    EXPECT_TRUE(table.NewGame1Click());
+    EXPECT_EQ(state().seatsOut, 8);
+    EXPECT_EQ(state().initialCash, 0);
+    for (int seat : kSeatOrder) EXPECT_EQ(state().cash[seat], 0) << seat;
+    // The blinds are labelled but nobody pays; the pot holds both blinds all the same.
+    expectStatuses({{Expert, "Small Blind"}, {Robot, "Big Blind"}});
+    EXPECT_EQ(state().pot, 6);
+    EXPECT_EQ(countKind(host.events, HostEvent::Draw), 0);
+    expectHumanToAct();
+
+    finishHand();
+    forget();
+    ASSERT_TRUE(table.newgame());
+    EXPECT_EQ(host.texts(HostEvent::Message), std::vector<std::string>{"You lose!"});
+
+    typeMoney("-5");
+    EXPECT_TRUE(table.NewGame1Click());
+    EXPECT_EQ(state().seatsOut, 8);
+    for (int seat : kSeatOrder) EXPECT_EQ(state().cash[seat], -5) << seat;
+}
+
+}  // namespace
+}  // namespace trelvist::tabletest

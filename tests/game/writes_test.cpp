@@ -1,0 +1,251 @@
+// Refused settings writes: one error per action, the deal stops at its first refused write,
+// and every other action completes in memory.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/game/table_harness.h"
+
+namespace trelvist::tabletest {
+namespace {
+
+const std::vector<std::string> kCashKeys{"Cash/freak",   "Cash/player",  "Cash/geek",   "Cash/master",
+                                         "Cash/champ",   "Cash/pinhead", "Cash/expert", "Cash/robot"};
+
+std::vector<std::string> statsThenCash() {
+    std::vector<std::string> keys{"Stats/showdowns", "Stats/handsplayed", "Stats/handswon"};
+    keys.insert(keys.end(), kCashKeys.begin(), kCashKeys.end());
+    return keys;
+}
+
+class RefusedWrites : public QuietTable {
+protected:
+    void SetUp() override {
+        QuietTable::SetUp();
+        startUp();
+    }
+    // The next action's writes are refused from the given one on (1: all of them).
+    void refuseFrom(int write) {
+        forget();
+        store.refuseFrom = write;
+    }
+    std::vector<std::string> errors() const { return host.texts(HostEvent::Error); }
+};
+
+TEST_F(RefusedWrites, FirstWriteOfADealStopsItAfterTheBoardIsErased) {
+    finishHand();
+    TableState expected = state();
+    expected.potSettled = false;
+    const auto drawsBefore = table.random().draws();
+    refuseFrom(1);
+
+    EXPECT_TRUE(table.newgame());
+    EXPECT_EQ(describeAll(host.events), (std::vector<std::string>{kBoardErase, "error " + kRefusal}));
+    EXPECT_EQ(store.attempted, std::vector<std::string>{"Stats/showdowns"});
+    EXPECT_EQ(lines(state()), lines(expected));
+    EXPECT_EQ(table.random().draws(), drawsBefore);
+    EXPECT_TRUE(display().btnnew.enabled);
+    EXPECT_FALSE(display().btnstay.enabled);
+    EXPECT_FALSE(display().btnbet.enabled);
+    EXPECT_FALSE(display().btnpass.enabled);
+    EXPECT_EQ(display().theresult.left, 456);
+    for (int seat : kSeatOrder) {
+        EXPECT_EQ(display().status[seat].color, LabelColor::White) << seat;
+        EXPECT_FALSE(display().status[seat].italic) << seat;
+    }
+
+    // Nothing was lost: once the file takes writes again, the same press deals the hand.
+    store.acceptAll();
+    state().blindSeat = Expert;  // the next big blind is Robot's: nobody answers it
+    forget();
+    EXPECT_TRUE(table.newgame());
+    EXPECT_TRUE(errors().empty());
+    EXPECT_EQ(store.attempted, statsThenCash());
+    EXPECT_EQ(state().street, 1);
+    EXPECT_FALSE(display().btnnew.enabled);
+}
+
+TEST_F(RefusedWrites, RefusedCashWriteStopsTheDealThere) {
+    finishHand();
+    refuseFrom(5);  // Cash/player
+    EXPECT_TRUE(table.newgame());
+    EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
+    EXPECT_EQ(store.attempted, (std::vector<std::string>{"Stats/showdowns", "Stats/handsplayed", "Stats/handswon",
+                                                         "Cash/freak", "Cash/player"}));
+    EXPECT_EQ(store.writes.size(), 4u);
+    EXPECT_EQ(state().street, 5);
+    EXPECT_TRUE(display().btnnew.enabled);
+    EXPECT_EQ(countKind(host.events, HostEvent::Draw), 0);
+}
+
+// The human folds against Robot's big blind, which Freak to Expert call; Freak's pair of Aces
+// beats every other seat's King high and takes the pot although the file refuses every write
+// of the showdown.
+TEST_F(RefusedWrites, RefusedShowdownStillSettlesTheHand) {
+    TableState& s = state();
+    const Card board[5] = {{0, 0}, {1, 5}, {2, 7}, {3, 9}, {0, 11}};  // 2c 7d 9h Js Kc
+    for (int i = 0; i < 5; ++i) s.cardRec[75 + i] = board[i];
+    for (const HolePlace& place : kPlaces) {
+        s.cardRec[place.record] = Card{1, 1};      // 3d
+        s.cardRec[place.record + 1] = Card{2, 2};  // 4h
+    }
+    s.cardRec[0] = Card{3, 12};  // Freak: As Ah
+    s.cardRec[1] = Card{2, 12};
+    s.strength = 10000;  // every answer calls
+    refuseFrom(1);
+
+    EXPECT_TRUE(table.playerpasses());
+    EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
+    EXPECT_EQ(store.attempted, statsThenCash());
+    EXPECT_TRUE(store.writes.empty());
+    EXPECT_EQ(display().theresult.text, "Freak wins");
+    EXPECT_EQ(s.pot, 6 + 6 * 4);
+    EXPECT_EQ(s.cash[Freak], 1200 - 4 + 30);
+    EXPECT_EQ(display().cashLabel[Freak], "1226");
+    EXPECT_EQ(s.handsPlayed, 1);
+    EXPECT_EQ(s.handsWon, 0);
+    EXPECT_EQ(s.showdownCount, 0);
+    EXPECT_TRUE(s.potSettled);
+    EXPECT_TRUE(display().btnnew.enabled);
+    EXPECT_FALSE(display().btnstay.enabled);
+    EXPECT_FALSE(display().btnbet.enabled);
+    EXPECT_FALSE(display().btnpass.enabled);
+
+    // The next deal writes the settled hand.
+    store.acceptAll();
+    s.blindSeat = Expert;
+    forget();
+    ASSERT_TRUE(table.newgame());
+    EXPECT_EQ(Writes(store.writes.begin(), store.writes.begin() + 11), (Writes{{"Stats/showdowns", 0},
+                                                                              {"Stats/handsplayed", 1},
+                                                                              {"Stats/handswon", 0},
+                                                                              {"Cash/freak", 1226},
+                                                                              {"Cash/player", 1200},
+                                                                              {"Cash/geek", 1196},
+                                                                              {"Cash/master", 1196},
+                                                                              {"Cash/champ", 1196},
+                                                                              {"Cash/pinhead", 1196},
+                                                                              {"Cash/expert", 1194},
+                                                                              {"Cash/robot", 1196}}));
+}
+
+// The human calls Robot's big blind; all seven opponents answer and fold, and the human takes
+// the pot of 6 plus the call of 4.
+TEST_F(RefusedWrites, RefusedAllOutWinStillPaysTheHuman) {
+    refuseFrom(1);
+    EXPECT_TRUE(table.playerstays());
+    EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
+    EXPECT_EQ(store.attempted, kCashKeys);
+    EXPECT_EQ(state().cash[You], 1200 - 4 + 10);
+    EXPECT_EQ(display().cashLabel[You], "1206");
+    EXPECT_EQ(state().handsPlayed, 1);
+    EXPECT_EQ(state().handsWon, 1);
+    EXPECT_EQ(display().theresult.text, "You win");
+    EXPECT_TRUE(display().btnnew.enabled);
+    EXPECT_FALSE(display().btnstay.enabled);
+    EXPECT_FALSE(display().btnbet.enabled);
+    EXPECT_FALSE(display().btnpass.enabled);
+}
+
+TEST_F(RefusedWrites, OptionsCompleteInMemoryWithOneErrorPerAction) {
+    ASSERT_TRUE(table.Options1Click());
+
+    ASSERT_TRUE(table.setMoneyText("500"));
+    refuseFrom(1);
+    EXPECT_TRUE(table.enterClick());
+    EXPECT_EQ(host.texts(HostEvent::Message), std::vector<std::string>{"New initial cash value confirmation"});
+    EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
+    EXPECT_EQ(state().initialCash, 500);
+    for (int seat : kSeatOrder) EXPECT_EQ(display().cashLabel[seat], "500") << seat;
+
+    ASSERT_TRUE(table.setUntilText("700"));
+    refuseFrom(1);
+    EXPECT_TRUE(table.unenterClick());
+    EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
+    EXPECT_EQ(state().playUntil, 700);
+
+    refuseFrom(1);
+    EXPECT_TRUE(table.betchange(true));
+    EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
+    EXPECT_EQ(store.attempted, (std::vector<std::string>{"Bet/Small", "Bet/Big"}));
+    EXPECT_EQ(state().bigBet, 8);
+    EXPECT_EQ(display().panel.label4, "8");
+
+    refuseFrom(1);
+    EXPECT_TRUE(table.Changeback(3));
+    EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
+    EXPECT_EQ(state().cardBack, 55);
+    EXPECT_EQ(drawsOnly(host.events), preflopDraws(state()));
+
+    refuseFrom(1);
+    EXPECT_TRUE(table.LevelsClick(2));
+    EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
+    EXPECT_EQ(state().aiLevel, 800);
+
+    refuseFrom(1);
+    EXPECT_TRUE(table.SoundOff1Click());
+    EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
+    EXPECT_TRUE(state().soundOn);
+    EXPECT_EQ(display().panel.soundOff1, "On");
+
+    state().handsPlayed = 4;
+    host.insideWindow = [this](ModalWindow) { table.dxButton2Click(); };
+    refuseFrom(1);
+    EXPECT_TRUE(table.Stats1Click());
+    EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
+    EXPECT_EQ(store.attempted, (std::vector<std::string>{"Stats/showdowns", "Stats/handsplayed", "Stats/handswon"}));
+    EXPECT_EQ(state().handsPlayed, 0);
+    EXPECT_EQ(display().lblhandsplayed, "0");
+
+    // Input the panel refuses writes nothing, so it reports no error either.
+    ASSERT_TRUE(table.setMoneyText("99"));
+    refuseFrom(1);
+    EXPECT_TRUE(table.enterClick());
+    EXPECT_TRUE(errors().empty());
+    EXPECT_TRUE(store.attempted.empty());
+}
+
+TEST(RefusedStartUpWrites, StartUpCarriesOnAfterARefusedWrite) {
+    TestHost host;
+    FillingStore store;
+    store.refuseFrom = 1;
+    Table table(host, store);
+    table.startUp();
+    EXPECT_EQ(host.texts(HostEvent::Error), std::vector<std::string>{kRefusal});
+    EXPECT_EQ(store.attempted, (std::vector<std::string>{"Card/back", "Levels/comp"}));
+    EXPECT_EQ(table.state().cardBack, 52);
+    EXPECT_EQ(table.state().aiLevel, 400);
+    EXPECT_EQ(table.display().status[Expert].text, "Small Blind");
+    EXPECT_EQ(table.display().status[Robot].text, "Big Blind");
+    EXPECT_EQ(table.state().pot, 6);
+    EXPECT_TRUE(table.display().btnstay.enabled);
+    EXPECT_TRUE(table.display().btnbet.enabled);
+    EXPECT_TRUE(table.display().btnpass.enabled);
+    const std::vector<std::string> draws = drawsOnly(host.events);
+    const std::vector<std::string> expected = preflopDraws(table.state());
+    ASSERT_GE(draws.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(draws.end() - static_cast<long>(expected.size()), draws.end()), expected);
+}
+
+// Start-up is one action: a refused back write and the refused cash writes of an all-out win
+// in its first hand give one error between them.
+TEST(RefusedStartUpWrites, OneErrorAcrossTheWritesOfStartUp) {
+    TestHost otherHost;
+    FillingStore otherStore;
+    otherStore.values[{"Settings", "Sound"}] = 0;
+    otherStore.values[{"Levels", "comp"}] = -1;  // the opponents simulate nothing and fold
+    otherStore.values[{"Cash", "expert"}] = 0;
+    otherStore.refuseFrom = 1;
+    Table other(otherHost, otherStore);
+    other.stateForTesting().strength = -10000;
+    other.startUp();
+    EXPECT_EQ(otherHost.texts(HostEvent::Error), std::vector<std::string>{kRefusal});
+    std::vector<std::string> keys{"Card/back"};
+    keys.insert(keys.end(), kCashKeys.begin(), kCashKeys.end());
+    EXPECT_EQ(otherStore.attempted, keys);
+    EXPECT_EQ(other.state().cash[You], 1202);
+    EXPECT_EQ(other.display().theresult.text, "You win");
+}
+
+}  // namespace
+}  // namespace trelvist::tabletest
