@@ -1,12 +1,11 @@
 // The desktop game: one window with the table, started from the stored game.
-#include <QStyleFactory>
 #include <cstdio>
 
 #include "app/application.h"
 #include "app/display_check.h"
 #include "settings/ini_file.h"
 #include "settings/settings_path.h"
-#include "ui/fonts.h"
+#include "ui/look.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
@@ -21,9 +20,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("trelvist");
     QApplication::setApplicationDisplayName("Trelvist");
     QApplication::setDesktopFileName("trelvist");
-    // One style everywhere, so the buttons show the face colours the table gives them.
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
-    ui::registerFontSubstitutes();
+    ui::applyGameLook();
 
     IniFile settings(defaultSettingsPath());
     ui::MainWindow window(settings);

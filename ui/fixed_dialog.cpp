@@ -15,7 +15,7 @@ FixedDialog::FixedDialog(QWidget* owner, const char* name, QSize client, QColor 
 void FixedDialog::runCentred() {
     const QWidget* owner = parentWidget();
     const QPoint centre = owner->mapToGlobal(owner->rect().center());
-    move(centre - rect().center());
+    setGeometry(QRect(centre - rect().center(), size()));  // the client area, not the frame
     exec();
 }
 

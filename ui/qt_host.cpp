@@ -16,7 +16,10 @@ const QString kFelt = "texasbmp3.bmp";
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
-QtHost::QtHost(MainWindow& window) : window_(window), beep_(&QApplication::beep) {}
+QtHost::QtHost(MainWindow& window)
+    : window_(window),
+      beep_(&QApplication::beep),
+      clock_([] { return uint32_t(QDateTime::currentSecsSinceEpoch()); }) {}
 
 void QtHost::paintBackground() {
     if (!window_.canvas().paintFelt(dataFile(kFelt))) beep_();
@@ -54,7 +57,7 @@ void QtHost::showWindow(ModalWindow window) {
     window_.showModal(window);
 }
 
-uint32_t QtHost::clock() { return uint32_t(QDateTime::currentSecsSinceEpoch()); }
+uint32_t QtHost::clock() { return clock_(); }
 
 bool QtHost::runBox(const BoxRequest& box) {
     window_.sync();

@@ -27,6 +27,7 @@ public:
 
     void setBoxHook(BoxHook hook) { boxHook_ = std::move(hook); }
     void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
+    void setClock(std::function<uint32_t()> clock) { clock_ = std::move(clock); }
 
     void paintBackground() override;
     void eraseArea(Rect area) override;
@@ -47,6 +48,7 @@ private:
     SoundPlayer sounds_;
     BoxHook boxHook_;
     std::function<void()> beep_;
+    std::function<uint32_t()> clock_;
 };
 
 }  // namespace trelvist::ui

@@ -1,0 +1,192 @@
+// Hands played through the window's buttons and keys, with the game's boxes answered here.
+#include <QLineEdit>
+
+#include "ui/table_canvas.h"
+#include "ui_fixture.h"
+
+using namespace trelvist;
+using namespace trelvist::ui;
+using namespace trelvist::ui::test;
+
+namespace {
+
+constexpr std::pair<int, const char*> kCashLabels[] = {
+    {You, "cash"},         {Freak, "lblfcash"},      {Geek, "lblgcash"},
+    {Master, "lblmcash"},  {Champ, "lblccash"},      {Pinhead, "lblpinhcash"},
+    {Expert, "lblecash"},  {Robot, "lblrcash"},
+};
+constexpr std::pair<int, const char*> kStatusLabels[] = {
+    {You, "playerstatus"},       {Freak, "freakstatus"},   {Geek, "geekstatus"},
+    {Master, "masterstatus"},    {Champ, "champstatus"},   {Pinhead, "pinheadstatus"},
+    {Expert, "expertstatus"},    {Robot, "robotstatus"},
+};
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The widgets show what the table's display holds, each on the control of its own seat.
+void expectShowsDisplay(TableFixture& f) {
+    const trelvist::Display& d = f.display();
+    for (const auto& [seat, name] : kCashLabels) QCOMPARE(f.caption(name), qs(d.cashLabel[seat]));
+    for (const auto& [seat, name] : kStatusLabels) {
+        QLabel* label = f.control<QLabel>(name);
+        QCOMPARE(label->text(), qs(d.status[seat].text));
+        QCOMPARE(label->font().italic(), d.status[seat].italic);
+        QCOMPARE(label->palette().color(QPalette::WindowText),
+                 QColor(d.status[seat].color == LabelColor::Yellow ? Qt::yellow : Qt::white));
+    }
+    QCOMPARE(f.caption("betsize"), qs(d.betsize));
+    QCOMPARE(f.caption("theresult"), qs(d.theresult.text));
+    QCOMPARE(f.control<QLabel>("theresult")->x(), d.theresult.left);
+    for (const auto& [name, state] : {std::pair{"btnnew", d.btnnew}, std::pair{"btnstay", d.btnstay},
+                                      std::pair{"btnbet", d.btnbet}, std::pair{"btnpass", d.btnpass}}) {
+        QPushButton* button = f.control<QPushButton>(name);
+        QCOMPARE(button->text(), qs(state.caption));
+        QCOMPARE(button->isEnabled(), state.enabled);
+    }
+}
+
+bool enabled(TableFixture& f, const char* button) { return f.control<QPushButton>(button)->isEnabled(); }
+
+}  // namespace
+
+class HandTest : public QObject {
+    Q_OBJECT
+private slots:
+    void handsClickedThrough() {
+        TableFixture f;
+        expectShowsDisplay(f);
+        bool called = false, raised = false, folded = false, dealt = false;
+        for (int press = 0; press < 40 && !(called && raised && folded && dealt); ++press) {
+            const int32_t before = f.state().cash[You];
+            if (!called && enabled(f, "btnstay") && f.state().street == 1) {
+                f.click("btnstay");
+                called = true;
+                QVERIFY(f.state().street >= 2);  // the human's call ends the pre-flop round
+            } else if (called && !raised && enabled(f, "btnbet")) {
+                const int32_t bet = f.state().street <= 2 ? f.state().smallBet : f.state().bigBet;
+                f.click("btnbet");
+                raised = true;
+                // The raise costs the bet, unless every opponent folded to it.
+                if (!enabled(f, "btnnew")) QVERIFY(f.state().cash[You] <= before - bet);
+            } else if (raised && !folded && enabled(f, "btnpass")) {
+                f.click("btnpass");
+                folded = true;
+                QVERIFY(f.state().folded[You]);
+                QCOMPARE(f.caption("playerstatus"), QString("Folds"));
+                QVERIFY(enabled(f, "btnnew"));
+                QVERIFY(showsFelt(f.window().canvas().image(), {450, 448}, 111, 109));
+            } else if (enabled(f, "btnnew")) {
+                const int handsPlayed = f.state().handsPlayed;
+                f.click("btnnew");
+                dealt = true;
+                // The deal wrote the statistics and the cash as they stood when it was pressed.
+                QCOMPARE(f.stored("Stats", "handsplayed"), handsPlayed);
+                QCOMPARE(f.stored("Cash", "player"), before);
+                QVERIFY(!enabled(f, "btnnew"));
+                QCOMPARE(f.state().street, 1);
+                QVERIFY(!f.state().folded[You]);
+            } else {
+                f.click("btnstay");
+            }
+            expectShowsDisplay(f);
+        }
+        QVERIFY(called && raised && folded && dealt);
+        QVERIFY(f.boxes.empty());
+    }
+
+    void keysActOnlyThroughEnabledButtons() {
+        TableFixture f;
+        const auto dealt = f.state().cardRec;
+        QVERIFY(!enabled(f, "btnnew"));
+        f.press(Qt::Key_D);  // Deal is disabled at start-up
+        QCOMPARE(f.state().cardRec, dealt);
+        QCOMPARE(f.state().street, 1);
+
+        f.press(Qt::Key_C);
+        QVERIFY(f.state().street >= 2);
+        expectShowsDisplay(f);
+
+        if (enabled(f, "btnpass")) f.press(Qt::Key_F);
+        QCOMPARE(f.state().street, 5);
+        QVERIFY(!enabled(f, "btnpass"));
+        const int64_t handsPlayed = f.state().handsPlayed;
+        f.press(Qt::Key_F);  // nothing left to fold
+        QCOMPARE(f.state().street, 5);
+        f.press(Qt::Key_D);
+        QCOMPARE(f.state().street, 1);
+        QCOMPARE(f.stored("Stats", "handsplayed"), handsPlayed);
+
+        f.press(Qt::Key_O);
+        QVERIFY(f.control<QWidget>("Panel1")->isVisible());
+        f.press(Qt::Key_O);
+        QVERIFY(f.control<QWidget>("Panel1")->isHidden());
+    }
+
+    void newGameAsksFirst() {
+        TableFixture f;
+        f.answer = false;
+        const auto cash = f.state().cash;
+        f.click("dxButton5");
+        QCOMPARE(f.boxes.size(), size_t(1));
+        QCOMPARE(int(f.boxes[0].kind), int(BoxRequest::Kind::Question));
+        QCOMPARE(f.boxes[0].caption, QString("New game"));
+        QCOMPARE(f.boxes[0].text, QString("Are you sure?"));
+        QCOMPARE(f.state().cash, cash);
+
+        // The panel's typed cash, not yet entered, starts the new game.
+        f.click("dxButton6");
+        auto* money = f.inside<QLineEdit>(&f.window(), "money");
+        money->clear();
+        QTest::keyClicks(money, "2000");
+        f.answer = true;
+        f.press(Qt::Key_N);
+        QCOMPARE(f.boxes.size(), size_t(2));
+        for (const char* name : {"cash", "lblfcash", "lblgcash", "lblmcash", "lblccash", "lblpinhcash"})
+            QCOMPARE(f.caption(name), QString("2000"));
+        QCOMPARE(f.caption("lblecash"), QString::number(2000 - f.state().smallBlind));
+        QCOMPARE(f.caption("lblrcash"), QString::number(2000 - f.state().bigBlind));
+        QCOMPARE(f.caption("betsize"), QString::number(f.state().smallBlind + f.state().bigBlind));
+        QCOMPARE(f.caption("robotstatus"), QString("Big Blind"));
+        expectShowsDisplay(f);
+    }
+
+    void badNewGameCashIsReported() {
+        TableFixture f;
+        f.click("dxButton6");
+        auto* money = f.inside<QLineEdit>(&f.window(), "money");
+        money->clear();
+        QTest::keyClicks(money, "12a");
+        f.click("dxButton5");
+        QCOMPARE(f.boxes.size(), size_t(2));
+        QCOMPARE(int(f.boxes[1].kind), int(BoxRequest::Kind::Error));
+        QCOMPARE(f.boxes[1].text, QString("'12a' is not a valid integer value"));
+        QCOMPARE(f.caption("cash"), QString("1200"));  // the new game stopped there
+    }
+
+    void refusedWritesAreReported() {
+        // A folder stands where the settings file should be: start-up's first write fails.
+        TableFixture f({}, SettingsFile::Unwritable);
+        QVERIFY(!f.boxes.empty());
+        QCOMPARE(int(f.boxes[0].kind), int(BoxRequest::Kind::Error));
+        QCOMPARE(f.boxes[0].text, "Unable to write to " + f.settingsPath());
+        // The program goes on: the table is dealt and the human can act.
+        QVERIFY(enabled(f, "btnstay"));
+        f.click("btnstay");
+        QVERIFY(f.state().street >= 2);
+    }
+
+    void gameOverIsAnnounced() {
+        TableFixture f("[Cash]\nplayer=0\n");
+        if (enabled(f, "btnpass")) f.click("btnpass");
+        QVERIFY(enabled(f, "btnnew"));
+        f.click("btnnew");
+        QCOMPARE(f.boxes.size(), size_t(1));
+        QCOMPARE(int(f.boxes[0].kind), int(BoxRequest::Kind::Message));
+        QCOMPARE(f.boxes[0].caption, QString("Game over"));
+        QCOMPARE(f.boxes[0].text, QString("You lose!"));
+        for (const char* name : {"btnnew", "btnstay", "btnbet", "btnpass"}) QVERIFY(!enabled(f, name));
+    }
+};
+
+QTEST_MAIN(HandTest)
+#include "hand_test.moc"
