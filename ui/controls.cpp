@@ -40,7 +40,6 @@ void setCaption(QLabel* label, const QString& text) {
 void setTextColour(QWidget* widget, QColor colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
 }
 

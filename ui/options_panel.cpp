@@ -50,6 +50,7 @@ QToolButton* makeArrow(QWidget* upDown, const char* name, Qt::ArrowType arrow, Q
     button->setGeometry(geometry);
     button->setAutoRepeat(true);  // held down, it keeps stepping
     button->setFocusPolicy(Qt::NoFocus);
+    setTextColour(button, Qt::black);  // the arrow, drawn in the text colour
     return button;
 }
 }  // namespace
