@@ -34,16 +34,26 @@ void Table::shuffleAndDeal() {
     for (int i = 0; i < 5; ++i) s_.cardRec[kBoard + i] = s_.deck[kFirstBoardPosition + i];
 }
 
-void Table::resetBlindAmounts() {
+// What every deal does between resetting the hand and posting its blinds: the blind amounts,
+// the seats out for lack of chips, the pot, the cards and the raise size.
+void Table::prepareHand(std::span<const int> brokeSeatsCounted) {
     s_.smallBlind = s_.smallBet / 2;
     s_.bigBlind = s_.smallBet;
     s_.toCall = s_.smallBet;
-}
+    for (int seat : brokeSeatsCounted)
+        if (s_.cash[seat] <= 0) ++s_.seatsOut;
+    s_.pot = saturate(int64_t{s_.smallBlind} + s_.bigBlind);
+    showPot();
+    showAllCash();
 
-// The captions follow only the bets the options panel can set.
-void Table::showRaiseCaptions() {
+    shuffleAndDeal();
+    drawTable();
+
+    s_.raiseAmount = s_.bigBlind;
+    // The captions follow only the bets the options panel can set.
     if (isSmallPanelBet(s_.raiseAmount)) display_.btnstay.caption = "Call";
     if (isSmallPanelBet(s_.raiseAmount)) display_.btnbet.caption = "Raise";
+    display_.btnbet.enabled = true;
 }
 
 bool Table::newgame() {
@@ -91,19 +101,7 @@ bool Table::newgame() {
     s_.blindSeat = seatAfter(s_.blindSeat);
     s_.openerSeat = s_.blindSeat;
     for (int seat : kOpponents) setStatus(seat, "");
-    resetBlindAmounts();
-    for (int seat : kOpponents)
-        if (s_.cash[seat] <= 0) ++s_.seatsOut;
-    s_.pot = saturate(int64_t{s_.smallBlind} + s_.bigBlind);
-    showPot();
-    showAllCash();
-
-    shuffleAndDeal();
-    drawTable();
-
-    s_.raiseAmount = s_.bigBlind;
-    showRaiseCaptions();
-    display_.btnbet.enabled = true;
+    prepareHand(kOpponents);
     openPreflop();
     return true;
 }

@@ -60,19 +60,7 @@ void Table::startUp() {
     display_.panel.label4 = std::to_string(s_.bigBet);
     for (int seat : kOpponents) setStatus(seat, "");
 
-    resetBlindAmounts();
-    for (int seat : kSeatOrder)
-        if (s_.cash[seat] <= 0) ++s_.seatsOut;
-    s_.pot = saturate(int64_t{s_.smallBlind} + s_.bigBlind);
-    showAllCash();
-    showPot();
-
-    shuffleAndDeal();
-    drawTable();
-
-    s_.raiseAmount = s_.bigBlind;
-    showRaiseCaptions();
-    display_.btnbet.enabled = true;
+    prepareHand(kSeatOrder);
     postFirstBlinds();
 }
 
@@ -140,19 +128,7 @@ bool Table::NewGame1Click() {
     host_.eraseArea(kBoardArea);
     for (int seat : kOpponents) setStatus(seat, "");
 
-    resetBlindAmounts();
-    for (int seat : kSeatOrder)
-        if (s_.cash[seat] <= 0) ++s_.seatsOut;
-    s_.pot = saturate(int64_t{s_.smallBlind} + s_.bigBlind);
-    showPot();
-    showAllCash();
-
-    shuffleAndDeal();
-    drawTable();
-
-    s_.raiseAmount = s_.bigBlind;
-    showRaiseCaptions();
-    display_.btnbet.enabled = true;
+    prepareHand(kSeatOrder);
 
     // The blinds of a new game are always Expert's and Robot's; nobody acts before the human.
     setStatus(Pinhead, "");

@@ -3,6 +3,7 @@
 // Plain C++; the window only shows the display and forwards clicks.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -115,8 +116,7 @@ private:
     void gameOverAtStart();
     // Dealing.
     void shuffleAndDeal();
-    void resetBlindAmounts();
-    void showRaiseCaptions();
+    void prepareHand(std::span<const int> brokeSeatsCounted);
     // Table rendering.
     void drawTable();
     void drawSeatCard(int seat, int c);
