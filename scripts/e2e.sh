@@ -4,16 +4,22 @@
 # checks it for the felt and the cards, then checks the settings file for what the deal wrote.
 #
 #   scripts/e2e.sh [build-dir]      (default: build; the program is <build-dir>/app/trelvist)
+#   scripts/e2e.sh <program>        an installed program, e.g. /usr/local/bin/trelvist
 #
 # Exits non-zero on the first failed check. Needs xvfb-run, xdotool and ImageMagick.
 set -euo pipefail
 
-build_dir=$(realpath "${1:-build}")
-program="$build_dir/app/trelvist"
+target=$(realpath "${1:-build}")
+program=$target
+[ -d "$target" ] && program="$target/app/trelvist"
 [ -x "$program" ] || { echo "e2e: no program at $program" >&2; exit 1; }
+# The felt lies beside the program, or in the data folder of an installed one.
+felt="$(dirname "$program")/texasbmp3.bmp"
+[ -f "$felt" ] || felt="$(dirname "$program")/../share/trelvist/texasbmp3.bmp"
+[ -f "$felt" ] || { echo "e2e: no texasbmp3.bmp for $program" >&2; exit 1; }
 
 if [ -z "${TRELVIST_E2E_DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x800x24" env TRELVIST_E2E_DISPLAY=1 "$0" "$build_dir"
+  exec xvfb-run -a -s "-screen 0 1280x800x24" env TRELVIST_E2E_DISPLAY=1 "$0" "$target"
 fi
 
 work=$(mktemp -d)
@@ -34,7 +40,7 @@ fail() {
 export XDG_CONFIG_HOME="$work/config"
 settings="$XDG_CONFIG_HOME/trelvist/trelvist.ini"
 unset QT_QPA_PLATFORM
-"$program" 2>"$work/program.log" &
+(cd "$work" && exec "$program" 2>"$work/program.log") &  # nothing to find in its folder
 program_pid=$!
 
 # The main window is the visible one of the table's size.
@@ -71,7 +77,6 @@ click "${stay[@]}"
 import -window root "$work/shot.png"
 
 # Felt: the table bitmap tiled from the window's corner shows wherever nothing lies on it.
-felt="$build_dir/app/texasbmp3.bmp"
 convert -size 1011x659 "tile:$felt" "$work/felt.png"
 # Pixels of the screenshot that differ from the felt, in a client rectangle.
 differing() {  # width height left top
