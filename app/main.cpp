@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     app::Application application(argc, argv);
     QApplication::setApplicationName("trelvist");
     QApplication::setApplicationDisplayName("Trelvist");
-    QApplication::setDesktopFileName("trelvist");
+    QApplication::setDesktopFileName("org.example.Trelvist");
     ui::applyGameLook();
 
     IniFile settings(defaultSettingsPath());
