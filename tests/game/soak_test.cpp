@@ -105,19 +105,27 @@ private:
         ASSERT_TRUE(isPermutation(s.oddsDeck));
         ASSERT_GE(s.street, 1);
         ASSERT_LE(s.street, 5);
-        if (!newHand) ASSERT_GE(s.street, before.street) << "street went back within a hand";
+        if (!newHand) {
+            ASSERT_GE(s.street, before.street) << "street went back within a hand";
+        }
         ASSERT_GE(s.openerSeat, 1);
         ASSERT_LE(s.openerSeat, 8);
         ASSERT_LE(std::count(s.raised.begin(), s.raised.end(), true), 1);
         ASSERT_EQ(d.betsize, std::to_string(s.pot));
-        for (int seat : kSeatOrder) ASSERT_EQ(d.cashLabel[seat], std::to_string(s.cash[seat])) << seat;
+        for (int seat : kSeatOrder) {
+            ASSERT_EQ(d.cashLabel[seat], std::to_string(s.cash[seat])) << seat;
+        }
         // Nobody acts while out of the hand, and a fold lasts until the next deal.
         if (!newHand) {
             for (int seat : kOpponents) {
-                if (before.folded[seat]) ASSERT_TRUE(s.folded[seat]) << seat;
+                if (before.folded[seat]) {
+                    ASSERT_TRUE(s.folded[seat]) << seat;
+                }
                 const std::string& status = d.status[seat].text;
                 const bool acted = s.cash[seat] != before.cash[seat] && status != "Small Blind" && status != "Big Blind";
-                if (acted && !before.live(seat) && what != "money") ADD_FAILURE() << "seat " << seat << " acted while out";
+                if (acted && !before.live(seat) && what != "money") {
+                    ADD_FAILURE() << "seat " << seat << " acted while out";
+                }
             }
         }
         // The buttons follow the state of the hand.
@@ -126,11 +134,17 @@ private:
             ASSERT_FALSE(d.btnnew.enabled);
             ASSERT_TRUE(d.btnstay.enabled && d.btnpass.enabled);
         }
-        if (d.btnbet.enabled) ASSERT_TRUE(d.btnstay.enabled);
-        if (s.street == 5) ASSERT_FALSE(d.btnstay.enabled);
+        if (d.btnbet.enabled) {
+            ASSERT_TRUE(d.btnstay.enabled);
+        }
+        if (s.street == 5) {
+            ASSERT_FALSE(d.btnstay.enabled);
+        }
         // The flag may name the big blind; an unanswered raise shows as the holder's "Raises".
         for (int seat : kOpponents)
-            if (d.btnbet.enabled && s.raised[seat]) ASSERT_NE(d.status[seat].text, "Raises") << "Raise enabled against an unanswered raise";
+            if (d.btnbet.enabled && s.raised[seat]) {
+                ASSERT_NE(d.status[seat].text, "Raises") << "Raise enabled against an unanswered raise";
+            }
     }
 
     std::mt19937 pick_;
