@@ -8,7 +8,6 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
 missing=()
 for p in "${packages[@]}"; do
