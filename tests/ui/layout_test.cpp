@@ -13,7 +13,7 @@ using namespace trelvist::ui::test;
 
 namespace {
 
-struct LabelSpec {
+struct LabelRow {
     const char* name;
     const char* text;  // nullptr where the game writes it
     QPoint pos;
@@ -24,7 +24,7 @@ struct LabelSpec {
     QColor colour;
 };
 
-struct ButtonSpec {
+struct ButtonRow {
     const char* name;
     const char* caption;
     QRect geometry;
@@ -35,27 +35,27 @@ struct ButtonSpec {
 
 const QColor white(Qt::white);
 
-void checkLabel(const QWidget* parent, const LabelSpec& spec) {
-    auto* label = parent->findChild<QLabel*>(spec.name, Qt::FindDirectChildrenOnly);
-    QVERIFY2(label, spec.name);
-    QCOMPARE(label->pos(), spec.pos);
-    QCOMPARE(label->font().family(), QString(spec.family));
-    QCOMPARE(label->font().pixelSize(), spec.pixels);
-    QCOMPARE(label->font().bold(), spec.bold);
-    QCOMPARE(label->font().italic(), spec.italic);
-    QCOMPARE(label->palette().color(QPalette::WindowText), spec.colour);
-    QVERIFY2(!label->autoFillBackground(), spec.name);  // transparent over the table
-    if (spec.text) QCOMPARE(label->text(), QString(spec.text));
+void checkLabel(const QWidget* parent, const LabelRow& row) {
+    auto* label = parent->findChild<QLabel*>(row.name, Qt::FindDirectChildrenOnly);
+    QVERIFY2(label, row.name);
+    QCOMPARE(label->pos(), row.pos);
+    QCOMPARE(label->font().family(), QString(row.family));
+    QCOMPARE(label->font().pixelSize(), row.pixels);
+    QCOMPARE(label->font().bold(), row.bold);
+    QCOMPARE(label->font().italic(), row.italic);
+    QCOMPARE(label->palette().color(QPalette::WindowText), row.colour);
+    QVERIFY2(!label->autoFillBackground(), row.name);  // transparent over the table
+    if (row.text) QCOMPARE(label->text(), QString(row.text));
 }
 
-void checkButton(const QWidget* parent, const ButtonSpec& spec) {
-    auto* button = parent->findChild<QPushButton*>(spec.name, Qt::FindDirectChildrenOnly);
-    QVERIFY2(button, spec.name);
-    QCOMPARE(button->geometry(), spec.geometry);
-    QCOMPARE(button->text(), QString(spec.caption));
-    QCOMPARE(button->font().family(), QString(spec.family));
-    QCOMPARE(button->font().pixelSize(), spec.pixels);
-    QCOMPARE(button->font().bold(), spec.bold);
+void checkButton(const QWidget* parent, const ButtonRow& row) {
+    auto* button = parent->findChild<QPushButton*>(row.name, Qt::FindDirectChildrenOnly);
+    QVERIFY2(button, row.name);
+    QCOMPARE(button->geometry(), row.geometry);
+    QCOMPARE(button->text(), QString(row.caption));
+    QCOMPARE(button->font().family(), QString(row.family));
+    QCOMPARE(button->font().pixelSize(), row.pixels);
+    QCOMPARE(button->font().bold(), row.bold);
     QCOMPARE(button->palette().color(QPalette::Active, QPalette::ButtonText), QColor(Qt::black));
 }
 
@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(w.font().pixelSize(), 11);
         QVERIFY(!w.windowIcon().isNull());
 
-        const LabelSpec labels[] = {
+        const LabelRow labels[] = {
             {"Label2", "You:", {454, 394}, "Verdana", 11, true, false, white},
             {"cash", "1200", {491, 394}, "Verdana", 11, true, false, white},
             {"playerstatus", "", {455, 410}, "Verdana", 11, false, false, white},
@@ -121,12 +121,12 @@ private slots:
             {"betsize", nullptr, {902, 584}, "Verdana", 13, true, false, white},
             {"theresult", "", {460, 8}, "Georgia", 21, false, true, QColor(Qt::red)},
         };
-        for (const LabelSpec& spec : labels) checkLabel(&w, spec);
+        for (const LabelRow& row : labels) checkLabel(&w, row);
         // Labels fit their text, so a longer amount does not cover its neighbour.
         QLabel* cash = f.control<QLabel>("cash");
         QCOMPARE(cash->size(), cash->sizeHint());
 
-        const ButtonSpec buttons[] = {
+        const ButtonRow buttons[] = {
             {"btnnew", "Deal", {376, 576, 65, 33}, "Verdana", 11, true},
             {"btnstay", "Call", {440, 576, 65, 33}, "Verdana", 11, true},
             {"btnbet", "Raise", {504, 576, 65, 33}, "Verdana", 11, true},
@@ -137,7 +137,7 @@ private slots:
             {"dxButton8", "About", {168, 0, 57, 17}, "Tahoma", 11, false},
             {"btnstats", "Stats", {224, 0, 57, 17}, "Tahoma", 11, false},
         };
-        for (const ButtonSpec& spec : buttons) checkButton(&w, spec);
+        for (const ButtonRow& row : buttons) checkButton(&w, row);
         QVERIFY(!f.control<QPushButton>("btnnew")->isEnabled());
         for (const char* name : {"btnstay", "btnbet", "btnpass"})
             QVERIFY2(f.control<QPushButton>(name)->isEnabled(), name);
@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(image->geometry(), QRect(0, 0, 521, 433));
         QCOMPARE(image->pixmap().size(), QSize(522, 427));
 
-        const LabelSpec labels[] = {
+        const LabelRow labels[] = {
             {"Label11", "Initial cash:", {86, 66}, "Verdana", 11, false, false, white},
             {"Label12", "Play until", {86, 102}, "Verdana", 11, false, false, white},
             {"Label13", "someone wins:", {86, 116}, "Verdana", 11, false, false, white},
@@ -185,15 +185,15 @@ private slots:
             {"Label4", "8", {304, 256}, "Verdana", 11, false, false, white},
             {"Label1", "Card Back", {376, 142}, "Verdana", 11, false, false, white},
         };
-        for (const LabelSpec& spec : labels) checkLabel(panel, spec);
+        for (const LabelRow& row : labels) checkLabel(panel, row);
 
-        const ButtonSpec buttons[] = {
+        const ButtonRow buttons[] = {
             {"dxButton2", "Enter", {248, 67, 49, 17}, "Verdana", 11, false},
             {"dxButton3", "Enter", {248, 109, 49, 17}, "Verdana", 11, false},
             {"SoundOff1", "On", {374, 88, 65, 17}, "Verdana", 11, false},
             {"dxButton1", "Ok", {229, 368, 81, 25}, "Verdana", 11, true},
         };
-        for (const ButtonSpec& spec : buttons) checkButton(panel, spec);
+        for (const ButtonRow& row : buttons) checkButton(panel, row);
         for (const char* name : {"dxButton2", "dxButton3", "SoundOff1"})
             QCOMPARE(faceOf(panel, name), QColor(12, 43, 186));
         QCOMPARE(faceOf(panel, "dxButton1"), QColor(10, 34, 150));
@@ -241,7 +241,7 @@ private slots:
         QVERIFY(stats->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(stats->windowTitle(), QString("Player stats"));
         QCOMPARE(stats->palette().color(QPalette::Window), QColor(9, 6, 87));
-        const LabelSpec statsLabels[] = {
+        const LabelRow statsLabels[] = {
             {"Label1", "Hands played:", {16, 32}, "Verdana", 12, false, false, white},
             {"Label2", "Hands won:", {16, 64}, "Verdana", 12, false, false, white},
             {"Label3", "Showdowns:", {16, 96}, "Verdana", 12, false, false, white},
@@ -249,7 +249,7 @@ private slots:
             {"lblhandswon", nullptr, {136, 64}, "Verdana", 12, false, false, white},
             {"lblshowdowns", nullptr, {136, 96}, "Verdana", 12, false, false, white},
         };
-        for (const LabelSpec& spec : statsLabels) checkLabel(stats, spec);
+        for (const LabelRow& row : statsLabels) checkLabel(stats, row);
         checkButton(stats, {"dxButton1", "Ok", {96, 160, 81, 25}, "Verdana", 12, false});
         checkButton(stats, {"dxButton2", "Reset", {208, 32, 49, 81}, "Verdana", 12, false});
 
