@@ -14,44 +14,44 @@ bool Table::playerbets() {
         declareAllOutWin();
     } else {
         s_.potSettled = false;
-        if (s_.cash[You] > 1) {
-            display_.btnstay.caption = "Check";
-            const bool preflop = s_.street == 1;
-            const int32_t bet = s_.street <= 2 ? s_.smallBet : s_.bigBet;
-            pay(You, bet);
-            s_.toCall = bet;
-            if (preflop) {
-                // Pre-flop the human's raise costs two small bets, and others answer a big bet.
-                pay(You, s_.smallBet);
-                s_.toCall = s_.bigBet;
-            }
-            setStatus(You, "");
-            if (preflop) {
-                if (const int raiser = lastRaiser()) {
-                    for (int seat = Freak; seat >= raiser; --seat)
-                        if (s_.live(seat)) opponentAnswer(seat);
-                }
-            }
-            for (int seat : kOpponents)
-                if (s_.live(seat)) setStatus(seat, "");
-            s_.raised = {};
-            if (s_.street >= 2 && s_.street <= 4) {
-                for (int seat : kOpponents)
-                    if (s_.live(seat)) opponentAnswer(seat);
-            }
-            showCash(You);
-            showPot();
-            if (s_.openerSeat == You) closeStreet();
-            if (s_.street == 5) {
-                showdown();
-            } else if (s_.seatsOut != 7) {
-                s_.toCall = 0;
-                stoppingChain(Freak, true);
-            }
-        }
+        if (s_.cash[You] > 1) raiseTheBet();  // with one chip or less the press pays nothing
     }
     updateRaiseButton();
     return true;
+}
+
+void Table::raiseTheBet() {
+    display_.btnstay.caption = "Check";
+    const bool preflop = s_.street == 1;
+    const int32_t bet = s_.street <= 2 ? s_.smallBet : s_.bigBet;
+    pay(You, bet);
+    s_.toCall = bet;
+    if (preflop) {
+        // Pre-flop the human's raise costs two small bets, and the answers cost a big bet.
+        pay(You, s_.smallBet);
+        s_.toCall = s_.bigBet;
+    }
+    setStatus(You, "");
+    // Pre-flop only the seats up to the holder of the flag answer.
+    const int raiser = preflop ? lastRaiser() : 0;
+    for (int seat = Freak; raiser != 0 && seat >= raiser; --seat)
+        if (s_.live(seat)) opponentAnswer(seat);
+    for (int seat : kOpponents)
+        if (s_.live(seat)) setStatus(seat, "");
+    s_.raised = {};
+    if (s_.street >= 2 && s_.street <= 4) {
+        for (int seat : kOpponents)
+            if (s_.live(seat)) opponentAnswer(seat);
+    }
+    showCash(You);
+    showPot();
+    if (s_.openerSeat == You) closeStreet();
+    if (s_.street == 5) {
+        showdown();
+    } else if (s_.seatsOut != 7) {
+        s_.toCall = 0;
+        stoppingChain(Freak, true);
+    }
 }
 
 bool Table::playerstays() {

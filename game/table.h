@@ -130,6 +130,7 @@ private:
     void opponentAnswer(int seat);
     void decideRaise();
     void decideStayIn();
+    void raiseTheBet();
     void settleRaise(int raiser);
     int lastRaiser() const;
     void setRaiser(int seat);
