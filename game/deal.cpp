@@ -1,4 +1,6 @@
 // The deal: the end of the last hand's bookkeeping, the game-over tests, the shuffle.
+#include <algorithm>
+
 #include "game/bets.h"
 #include "game/saturate.h"
 #include "game/seats.h"
@@ -51,8 +53,10 @@ void Table::prepareHand(std::span<const int> brokeSeatsCounted) {
 
     s_.raiseAmount = s_.bigBlind;
     // The captions follow only the bets the options panel can set.
-    if (isSmallPanelBet(s_.raiseAmount)) display_.btnstay.caption = "Call";
-    if (isSmallPanelBet(s_.raiseAmount)) display_.btnbet.caption = "Raise";
+    if (isSmallPanelBet(s_.raiseAmount)) {
+        display_.btnstay.caption = "Call";
+        display_.btnbet.caption = "Raise";
+    }
     display_.btnbet.enabled = true;
 }
 
@@ -65,22 +69,21 @@ bool Table::newgame() {
     host_.eraseArea(kBoardArea);
 
     // The hand just finished reaches the file here, before the game-over tests.
+    // Its first refused write stops the deal: nothing is lost, and Deal stays enabled.
     dealInProgress_ = true;
+    bool written = true;
     try {
         writeStats();
         writeCash();
     } catch (const DealStopped&) {
-        dealInProgress_ = false;
-        return true;
+        written = false;
     }
     dealInProgress_ = false;
+    if (!written) return true;
 
     setStatus(You, "");
-    const bool opponentsBroke = [&] {
-        for (int seat : kOpponents)
-            if (s_.cash[seat] > 0) return false;
-        return true;
-    }();
+    const bool opponentsBroke =
+        std::none_of(kOpponents.begin(), kOpponents.end(), [&](int seat) { return s_.cash[seat] > 0; });
     if (s_.cash[You] <= 0 || opponentsBroke) {
         host_.showMessage("Game over", s_.cash[You] <= 0 ? "You lose!" : "You win!");
         display_.btnnew.enabled = false;
