@@ -42,6 +42,13 @@ void waitForPaint(ui::MainWindow& window) {
     loop.exec();
 }
 
+// Deals the first hand, shows the window and waits until the table is painted.
+void startAndPaint(ui::MainWindow& window) {
+    window.startUp();
+    window.show();
+    waitForPaint(window);
+}
+
 // A window over fresh settings, with boxes answered at once and a fixed clock for the deal.
 struct Table {
     explicit Table(uint32_t clock)
@@ -61,9 +68,7 @@ void BM_ColdStartToFirstPaint(benchmark::State& state) {
     for (auto _ : state) {
         startApplication();
         auto table = std::make_unique<Table>(1);
-        table->window.startUp();
-        table->window.show();
-        waitForPaint(table->window);
+        startAndPaint(table->window);
         state.PauseTiming();
         table.reset();
         state.ResumeTiming();
@@ -77,9 +82,7 @@ void BM_WindowStartToFirstPaint(benchmark::State& state) {
     uint32_t clock = 1;
     for (auto _ : state) {
         auto table = std::make_unique<Table>(clock++);
-        table->window.startUp();
-        table->window.show();
-        waitForPaint(table->window);
+        startAndPaint(table->window);
         state.PauseTiming();
         table.reset();
         state.ResumeTiming();
