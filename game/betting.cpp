@@ -66,7 +66,7 @@ bool Table::opponentTurn(int seat) {
     if (!s_.live(seat)) return false;
 
     s_.toCall = 0;
-    decideRaise();
+    s_.raiseAmount = decideRaise();
     if (s_.raiseAmount == 0) {
         // Pre-flop the label keeps the seat's answer to the big blind.
         if (s_.street != 1) setStatus(seat, "Check");

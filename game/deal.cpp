@@ -30,10 +30,10 @@ void Table::shuffleAndDeal() {
     }
     int position = 0;
     for (int seat : kDealOrder) {
-        s_.cardRec[kHoleRecord[seat]] = s_.deck[position++];
-        s_.cardRec[kHoleRecord[seat] + 1] = s_.deck[position++];
+        s_.hole(seat)[0] = s_.deck[position++];
+        s_.hole(seat)[1] = s_.deck[position++];
     }
-    for (int i = 0; i < 5; ++i) s_.cardRec[kBoard + i] = s_.deck[kFirstBoardPosition + i];
+    for (int i = 0; i < 5; ++i) s_.board()[i] = s_.deck[kFirstBoardPosition + i];
 }
 
 // What every deal does between resetting the hand and posting its blinds: the blind amounts,
@@ -60,7 +60,7 @@ void Table::prepareHand(std::span<const int> brokeSeatsCounted) {
     display_.btnbet.enabled = true;
 }
 
-bool Table::newgame() {
+bool Table::deal() {
     if (!display_.btnnew.enabled) return false;
     beginAction();
     display_.theresult.left = 456;

@@ -5,7 +5,7 @@
 
 namespace trelvist {
 
-bool Table::playerbets() {
+bool Table::raise() {
     if (!display_.btnbet.enabled) return false;
     beginAction();
     chipSound();
@@ -54,7 +54,7 @@ void Table::raiseTheBet() {
     }
 }
 
-bool Table::playerstays() {
+bool Table::checkOrCall() {
     if (!display_.btnstay.enabled) return false;
     beginAction();
     s_.potSettled = false;
@@ -106,7 +106,7 @@ void Table::settleRaise(int raiser) {
     if (raiser != Robot) skippingChain(raiser - 1);
 }
 
-bool Table::playerpasses() {
+bool Table::fold() {
     if (!display_.btnpass.enabled) return false;
     beginAction();
     if (s_.soundOn) host_.playSound("chip4.wav");

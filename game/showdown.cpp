@@ -34,13 +34,12 @@ void Table::showdown() {
     whitenStatuses();
     std::array<int32_t, kSeatSlots> entry{};
     std::array<int32_t, kSeatSlots> score{};
-    for (int i = 0; i < 5; ++i) s_.cardRec[kEvalSlot + 2 + i] = s_.cardRec[kBoard + i];
+    const std::span<Card, 7> slot = s_.evalSlots();
+    for (int i = 0; i < 5; ++i) slot[2 + i] = s_.board()[i];
     for (int seat : kSeatOrder) {
-        s_.cardRec[kEvalSlot] = s_.cardRec[kHoleRecord[seat]];
-        s_.cardRec[kEvalSlot + 1] = s_.cardRec[kHoleRecord[seat] + 1];
-        const HandScore hand = evaluateHand(&s_.cardRec[kEvalSlot]);
-        s_.handValue = hand.handValue;
-        s_.kickerScore = hand.kickerScore;
+        slot[0] = s_.hole(seat)[0];
+        slot[1] = s_.hole(seat)[1];
+        const HandScore hand = evaluateHand(slot.data());
         entry[seat] = hand.handValue;
         score[seat] = 130 * hand.handValue + hand.kickerScore;
     }

@@ -99,7 +99,7 @@ void Table::gameOverAtStart() {
     enableActions(false);
 }
 
-bool Table::NewGame1Click() {
+bool Table::newGame() {
     beginAction();
     rng_.seed(host_.clock());
     if (!host_.askYesNo("New game", "Are you sure?")) return true;

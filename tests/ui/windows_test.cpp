@@ -102,8 +102,7 @@ private slots:
     }
 
     void realBoxesCarryTheirCaptions() {
-        TableFixture f;
-        f.window().host().setBoxHook(nullptr);
+        TableFixture f({}, SettingsFile::Writable, 1, Boxes::Real);
         QString title, text;
         QStringList buttons;
         ModalWatch watch5([&](QWidget* w) {
