@@ -11,8 +11,6 @@ namespace {
 
 using testing::card;
 using testing::Rig;
-using testing::rollAtMost;
-using testing::rollIs;
 
 // ---- The odds routine as the rules describe it, run on copies of the generator and the odds
 // deck, so that a test knows the strength, the draws and the deck order a run must leave. ----
@@ -120,15 +118,14 @@ OddsPosition position(const char* first, const char* second, const std::array<co
     return p;
 }
 
-// Puts a position on the table: the subject's cards in records 85 and 86, the board, the street
-// and the level.
+// Puts a position on the table: the subject's cards, the board, the street and the level.
 void place(Rig& rig, const OddsPosition& p) {
-    rig.s().cardRec[kSubject] = p.first;
-    rig.s().cardRec[kSubject + 1] = p.second;
-    for (int i = 0; i < 5; ++i) rig.s().cardRec[kBoard + i] = p.board[i];
-    rig.s().street = p.street;
-    rig.s().aiLevel = p.level;
-    rig.s().strength = p.previous;
+    rig.state().subject()[0] = p.first;
+    rig.state().subject()[1] = p.second;
+    for (int i = 0; i < 5; ++i) rig.state().board()[i] = p.board[i];
+    rig.state().street = p.street;
+    rig.state().aiLevel = p.level;
+    rig.state().strength = p.previous;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -164,7 +161,7 @@ TEST(OddsRoutine, HoleCardTableLines) {
         place(rig, position(c.first, c.second, {"2s", "3h", "9c", "Kd", "5s"}, 1, -1, 50));
         rig.forget();
         const OddsEstimate estimate = rig.table.estimateOdds();
-        EXPECT_EQ(rig.s().strength, 50 + c.adjustment);
+        EXPECT_EQ(rig.state().strength, 50 + c.adjustment);
         EXPECT_EQ(rig.draws(), 0u);
         EXPECT_FALSE(estimate.noRaise);
     }
@@ -194,7 +191,7 @@ TEST(OddsRoutine, StrongStartBonusLooksAtTheUnseenFlop) {
         Rig rig;
         place(rig, position(c.first, c.second, c.board, 1, -1, 50));
         rig.table.estimateOdds();
-        EXPECT_EQ(rig.s().strength, 50 + c.adjustment);
+        EXPECT_EQ(rig.state().strength, 50 + c.adjustment);
     }
 }
 
@@ -222,27 +219,27 @@ TEST(OddsRoutine, FlopTestBarsWeakHandsFromRaising) {
         SCOPED_TRACE(std::string(c.first) + " " + c.second + " on " + c.board[0] + " " + c.board[1] + " " + c.board[2]);
         Rig rig;
         place(rig, position(c.first, c.second, c.board, 2, -1, 50));
-        rig.rolls({rollAtMost(50)});
+        rig.rolls({50});
         rig.forget();
         const OddsEstimate estimate = rig.table.estimateOdds();
         EXPECT_EQ(estimate.noRaise, c.noRaise);
-        EXPECT_EQ(rig.s().strength, 50);
+        EXPECT_EQ(rig.state().strength, 50);
         EXPECT_EQ(rig.draws(), 1u);
     }
 }
 
 TEST(OddsRoutine, AfterThePreflopOneRollAbove50BarsAnyHand) {
-    for (const auto& [street, roll, noRaise] : {std::tuple{2, 51, true}, {2, 50, false}, {3, 51, true}, {4, 50, false}}) {
+    for (const auto& [street, roll, noRaise] : {std::tuple{2, 51u, true}, {2, 50u, false}, {3, 51u, true}, {4, 50u, false}}) {
         SCOPED_TRACE("street " + std::to_string(street) + ", roll " + std::to_string(roll));
         Rig rig;
         place(rig, position("Kc", "4d", {"Ks", "9h", "2d", "7c", "3s"}, street, -1, 50));
-        rig.rolls({rollIs(roll)});
+        rig.rolls({roll});
         const OddsEstimate estimate = rig.table.estimateOdds();
         EXPECT_EQ(estimate.noRaise, noRaise);
     }
     Rig turn;  // no flop test after the flop
     place(turn, position("Ac", "Qd", {"Ks", "9h", "2d", "7c", "3s"}, 3, -1, 50));
-    turn.rolls({rollAtMost(50)});
+    turn.rolls({50});
     const OddsEstimate estimate = turn.table.estimateOdds();
     EXPECT_FALSE(estimate.noRaise);
 }
@@ -260,17 +257,17 @@ TEST(OddsRoutine, SimulatedDealsDrawsAndDivisorsAtEveryLevelAndStreet) {
                 Rig rig;
                 const OddsPosition p = position(first, second, board, street, level, 77);
                 place(rig, p);
-                Deck deck = rig.s().oddsDeck;
+                Deck deck = rig.state().oddsDeck;
                 Random rng = rig.table.random();
                 const OddsOutcome expected = modelOdds(p, deck, rng);
                 rig.forget();
                 const OddsEstimate estimate = rig.table.estimateOdds();
-                EXPECT_EQ(rig.s().strength, expected.strength);
+                EXPECT_EQ(rig.state().strength, expected.strength);
                 EXPECT_EQ(estimate.noRaise, expected.noRaise);
                 EXPECT_EQ(rig.draws(), uint64_t(level + 1) * 202 + (street == 1 ? 0 : 1));
-                EXPECT_EQ(rig.s().oddsDeck, deck);
+                EXPECT_EQ(rig.state().oddsDeck, deck);
                 if (level == 500 || level == 1) {
-                    EXPECT_EQ(rig.s().strength, 77 + expected.adjustment);
+                    EXPECT_EQ(rig.state().strength, 77 + expected.adjustment);
                 }
             }
         }
@@ -283,7 +280,7 @@ TEST(OddsRoutine, TheOddsDeckKeepsTheCardsOfTheHand) {
     Rig rig;
     place(rig, position("2c", "3d", {"As", "Ks", "Qs", "Js", "Ts"}, 4, 400, 0));
     rig.table.estimateOdds();
-    EXPECT_EQ(rig.s().strength, 100);
+    EXPECT_EQ(rig.state().strength, 100);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -296,20 +293,20 @@ TEST(Advice, RunsTwoThousandAndOneDealsForTheHumanWithoutTheBonus) {
     for (int32_t street = 1; street <= 4; ++street) {
         SCOPED_TRACE("street " + std::to_string(street));
         Rig rig;
-        rig.s().street = street;
-        rig.s().aiLevel = 600;
+        rig.state().street = street;
+        rig.state().aiLevel = 600;
         rig.hole(You, "Kc", "Kd");  // the bonus would give 20, the table gives 10
         rig.board({"Ks", "9h", "2d", "7c", "3s"});
         const OddsPosition p = position("Kc", "Kd", {"Ks", "9h", "2d", "7c", "3s"}, street, 2000);
-        Deck deck = rig.s().oddsDeck;
+        Deck deck = rig.state().oddsDeck;
         Random rng = rig.table.random();
         const OddsOutcome expected = modelOdds(p, deck, rng);
         rig.forget();
         ASSERT_TRUE(rig.table.advice());
-        EXPECT_EQ(rig.s().strength, advised(expected.strength));
+        EXPECT_EQ(rig.state().strength, advised(expected.strength));
         EXPECT_EQ(rig.draws(), 2001u * 202 + (street == 1 ? 0 : 1));
-        EXPECT_EQ(rig.s().aiLevel, 600);
-        EXPECT_EQ(rig.s().cardRec[kSubject], card("Kc"));
+        EXPECT_EQ(rig.state().aiLevel, 600);
+        EXPECT_EQ(rig.state().subject()[0], card("Kc"));
         ASSERT_EQ(rig.host.events.size(), 1u);
         EXPECT_EQ(rig.host.events[0].kind, testing::HostEvent::Window);
         EXPECT_EQ(rig.host.events[0].numbers[0], static_cast<int>(ModalWindow::Odds));
@@ -320,14 +317,14 @@ TEST(Advice, AfterTheHumansFoldItStillRatesTheHoleCardsWithTheWholeBoard) {
     Rig rig;
     rig.midHand(3, Robot, 20);
     ASSERT_TRUE(rig.table.fold());
-    ASSERT_EQ(rig.s().street, 5);
+    ASSERT_EQ(rig.state().street, 5);
     const OddsPosition p = position("8d", "6c", testing::kNeutralBoard, 5, 2000);
-    Deck deck = rig.s().oddsDeck;
+    Deck deck = rig.state().oddsDeck;
     Random rng = rig.table.random();
     const int32_t strength = advised(modelOdds(p, deck, rng).strength);
     rig.forget();
     ASSERT_TRUE(rig.table.advice());
-    EXPECT_EQ(rig.s().strength, strength);
+    EXPECT_EQ(rig.state().strength, strength);
     EXPECT_EQ(rig.draws(), 2001u * 202 + 1);
 }
 
@@ -385,15 +382,15 @@ TEST(Advice, RatingWordsAndLeftEdgesAtTheBoundaries) {
         ASSERT_NE(seed, 0u) << "no seed reaches this strength";
 
         Rig rig;
-        rig.s().street = c.street;
+        rig.state().street = c.street;
         rig.hole(You, c.first, c.second);
         rig.board(c.board);
-        rig.s().oddsDeck = start;
+        rig.state().oddsDeck = start;
         rig.table.randomForTesting().seed(seed);
         ASSERT_TRUE(rig.table.advice());
-        ASSERT_EQ(rig.s().strength, c.strength);
-        EXPECT_EQ(rig.d().prob.text, c.caption);
-        EXPECT_EQ(rig.d().prob.left, c.left);
+        ASSERT_EQ(rig.state().strength, c.strength);
+        EXPECT_EQ(rig.display().prob.text, c.caption);
+        EXPECT_EQ(rig.display().prob.left, c.left);
     }
 }
 

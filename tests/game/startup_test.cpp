@@ -4,17 +4,13 @@
 #include <map>
 #include <string>
 
-#include "tests/game/table_harness.h"
+#include "tests/game/table_rig.h"
 
-namespace trelvist::tabletest {
+namespace trelvist::testing {
 namespace {
 
-// A table of its own, for tests that start several stored games.
-struct StoredRun {
-    TestHost host;
-    FillingStore store;
-    Table table{host, store};
-
+// A table started from these stored settings alone, for tests that start several stored games.
+struct StoredRun : TableRig {
     explicit StoredRun(std::map<std::pair<std::string, std::string>, int32_t> stored = {}) {
         store.values = std::move(stored);
         table.startUp();
@@ -190,7 +186,7 @@ TEST(StartUp, StoredValuesOutsideThePanelChoices) {
     }
 }
 
-class FirstHand : public QuietTable {
+class FirstHand : public TableTest {
 protected:
     void storeCash(std::initializer_list<std::pair<const char*, int32_t>> cash) {
         for (const auto& [key, value] : cash) store.values[{"Cash", key}] = value;
@@ -477,4 +473,4 @@ TEST_F(NewGame, ZeroOrLessIsAcceptedAndLeavesEverySeatBroke) {
 }
 
 }  // namespace
-}  // namespace trelvist::tabletest
+}  // namespace trelvist::testing
