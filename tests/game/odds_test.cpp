@@ -36,14 +36,8 @@ void freshDraws(Rig& rig, uint32_t seed) {
 // ---------------------------------------------------------------------------------------------
 // With level -1 no deal is simulated: the strength is the previous one plus the adjustment.
 
-struct AdjustCase {
-    const char* first;
-    const char* second;
-    int32_t adjustment;
-};
-
 TEST(OddsRoutine, HoleCardTableLines) {
-    const AdjustCase cases[] = {
+    const std::tuple<const char*, const char*, int32_t> cases[] = {
         {"7h", "Th", 7},    // a: Seven and Ten suited
         {"6h", "Th", 0},    // a needs the first card above a Six
         {"Th", "7h", 7},    // b
@@ -60,27 +54,24 @@ TEST(OddsRoutine, HoleCardTableLines) {
         {"6c", "4c", -20},  // g suited
         {"8c", "6d", 0},
     };
-    for (const AdjustCase& c : cases) {
-        SCOPED_TRACE(std::string(c.first) + " " + c.second);
+    for (const auto& [first, second, adjustment] : cases) {
+        SCOPED_TRACE(std::string(first) + " " + second);
         Rig rig;
-        place(rig, c.first, c.second, {"2s", "3h", "9c", "Kd", "5s"}, 1, -1, 50);
+        place(rig, first, second, {"2s", "3h", "9c", "Kd", "5s"}, 1, -1, 50);
         rig.forget();
         const OddsEstimate estimate = rig.table.estimateOdds();
-        EXPECT_EQ(rig.state().strength, 50 + c.adjustment);
+        EXPECT_EQ(rig.state().strength, 50 + adjustment);
         EXPECT_EQ(rig.draws(), 0u);
         EXPECT_FALSE(estimate.noRaise);
     }
 }
 
-struct BonusCase {
-    const char* first;
-    const char* second;
-    std::array<const char*, 5> board;
-    int32_t adjustment;
-};
+// Hole cards on a board, and what is expected of them.
+template <class Expected>
+using HandCase = std::tuple<const char*, const char*, std::array<const char*, 5>, Expected>;
 
 TEST(OddsRoutine, StrongStartBonusLooksAtTheUnseenFlop) {
-    const BonusCase cases[] = {
+    const HandCase<int32_t> cases[] = {
         {"Tc", "Td", {"2s", "3h", "9c", "Kd", "5s"}, 20},  // a pair of Tens in the hole
         {"9c", "9d", {"2s", "3h", "5c", "Kd", "6s"}, 0},   // Nines: not above 7, not above 108
         {"Kc", "Kd", {"2s", "3h", "9c", "Kd", "5s"}, 20},  // the table would give 10
@@ -92,24 +83,17 @@ TEST(OddsRoutine, StrongStartBonusLooksAtTheUnseenFlop) {
         {"Jd", "9c", {"Ts", "Th", "2c", "Kd", "5s"}, 0},   // than Tens, which are 108
         {"7c", "Jd", {"Js", "3h", "2c", "Kd", "5s"}, 0},   // a Nine is needed beside the Jack
     };
-    for (const BonusCase& c : cases) {
-        SCOPED_TRACE(std::string(c.first) + " " + c.second + " on " + c.board[0]);
+    for (const auto& [first, second, board, adjustment] : cases) {
+        SCOPED_TRACE(std::string(first) + " " + second + " on " + board[0]);
         Rig rig;
-        place(rig, c.first, c.second, c.board, 1, -1, 50);
+        place(rig, first, second, board, 1, -1, 50);
         rig.table.estimateOdds();
-        EXPECT_EQ(rig.state().strength, 50 + c.adjustment);
+        EXPECT_EQ(rig.state().strength, 50 + adjustment);
     }
 }
 
-struct FlopCase {
-    const char* first;
-    const char* second;
-    std::array<const char*, 5> board;
-    bool noRaise;
-};
-
 TEST(OddsRoutine, FlopTestBarsWeakHandsFromRaising) {
-    const FlopCase cases[] = {
+    const HandCase<bool> cases[] = {
         {"5c", "5d", {"Ks", "9h", "2d", "7c", "3s"}, true},   // a pair under the King
         {"5c", "9d", {"Ks", "9h", "2d", "7c", "3s"}, true},   // the middle pair
         {"Kc", "4d", {"Ks", "9h", "2d", "7c", "3s"}, false},  // top pair
@@ -121,14 +105,14 @@ TEST(OddsRoutine, FlopTestBarsWeakHandsFromRaising) {
         {"5c", "5d", {"5h", "Ks", "9d", "7c", "3s"}, false},  // three of a kind
         {"Ac", "Qd", {"Ks", "Kh", "2d", "7c", "3s"}, false},  // the board's pair of Kings
     };
-    for (const FlopCase& c : cases) {
-        SCOPED_TRACE(std::string(c.first) + " " + c.second + " on " + c.board[0] + " " + c.board[1] + " " + c.board[2]);
+    for (const auto& [first, second, board, noRaise] : cases) {
+        SCOPED_TRACE(std::string(first) + " " + second + " on " + board[0] + " " + board[1] + " " + board[2]);
         Rig rig;
-        place(rig, c.first, c.second, c.board, 2, -1, 50);
+        place(rig, first, second, board, 2, -1, 50);
         rig.rolls({50});
         rig.forget();
         const OddsEstimate estimate = rig.table.estimateOdds();
-        EXPECT_EQ(estimate.noRaise, c.noRaise);
+        EXPECT_EQ(estimate.noRaise, noRaise);
         EXPECT_EQ(rig.state().strength, 50);
         EXPECT_EQ(rig.draws(), 1u);
     }
