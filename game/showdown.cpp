@@ -41,7 +41,7 @@ void Table::showdown() {
         slot[1] = s_.hole(seat)[1];
         const HandScore hand = evaluateHand(slot.data());
         entry[seat] = hand.handValue;
-        score[seat] = 130 * hand.handValue + hand.kickerScore;
+        score[seat] = showdownScore(hand);
     }
     drawTable();
     for (int seat : kSeatOrder) {
