@@ -7,6 +7,7 @@
 #include "assets/pictures.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/odds_meter.h"
 #include "ui/odds_window.h"
 #include "ui/options_panel.h"
 #include "ui/rules_window.h"
@@ -66,7 +67,8 @@ void showStatus(QLabel* label, const StatusLabel& status) {
 MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint) {
+                           Qt::WindowCloseButtonHint),
+      prefs_(settings) {
     setObjectName("TForm1");
     setWindowTitle(QString());
     setWindowIcon(assets::appIcon());
@@ -106,6 +108,7 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     connect(statsWindow_, &StatsWindow::resetClicked, this, [this] { press({Control::ResetStats}); });
 
     host_ = std::make_unique<QtHost>(*canvas_, static_cast<HostWindow&>(*this), std::move(hooks));
+    meter_ = new OddsMeter(this, prefs_, *host_);
     table_ = std::make_unique<Table>(*host_, settings);
 
     create();
@@ -179,6 +182,7 @@ void MainWindow::bringUpToDate() {
     panel_->showDisplay(d.panel);
     oddsWindow_->showOdds(qs(d.prob.text), d.prob.left);
     statsWindow_->showValues(qs(d.lblhandsplayed), qs(d.lblhandswon), qs(d.lblshowdowns));
+    meter_->follow(table_->state());
 }
 
 void MainWindow::showModal(ModalWindow window) {

@@ -11,6 +11,7 @@
 #include "game/table.h"
 #include "settings/store.h"
 #include "ui/qt_host.h"
+#include "ui/window_prefs.h"
 
 namespace trelvist::ui {
 
@@ -19,6 +20,7 @@ class OptionsPanel;
 class StatsWindow;
 class OddsWindow;
 class RulesWindow;
+class OddsMeter;
 
 class MainWindow : public QWidget, private HostWindow {
     Q_OBJECT
@@ -65,6 +67,8 @@ private:
     StatsWindow* statsWindow_;
     OddsWindow* oddsWindow_;
     RulesWindow* rulesWindow_;
+    WindowPrefs prefs_;
+    OddsMeter* meter_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Table> table_;
 };
