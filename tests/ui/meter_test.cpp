@@ -139,6 +139,24 @@ private slots:
         expectCurrentFigure(again);
     }
 
+    // Presses faster than the figures: the figures of tables gone by are dropped, and the
+    // meter ends on the table as it stands.
+    void quickPressesEndOnTheLatestFigure() {
+        TableFixture f("[Window]\noddsMeter=1\n");
+        int pressed = 0;
+        for (int i = 0; i < 12 && pressed < 6; ++i) {
+            for (const char* button : {"btnstay", "btnnew"}) {
+                if (!f.control<QPushButton>(button)->isEnabled()) continue;
+                f.click(button);
+                ++pressed;
+                break;
+            }
+        }
+        QVERIFY(pressed >= 6);
+        QTRY_COMPARE_WITH_TIMEOUT(meter(f)->text(), expectedFigure(f), kWait);
+        if (humanOddsQuestion(f.state())) expectCurrentFigure(f);
+    }
+
     void refusedWriteLeavesTheMeterAsItWas() {
         TableFixture f({}, SettingsFile::Unwritable);
         const size_t boxes = f.boxes.size();
