@@ -22,7 +22,8 @@ void check(const EquityQuestion& q) {
     if (shown != 0 && shown != 3 && shown != 4 && shown != 5)
         throw std::invalid_argument("the board shows 0, 3, 4 or 5 cards, not " + std::to_string(shown));
     if (q.opponents < 0 || q.opponents > kMaxOpponents)
-        throw std::invalid_argument("there are 0 to 7 opponents, not " + std::to_string(q.opponents));
+        throw std::invalid_argument("there are 0 to " + std::to_string(kMaxOpponents) + " opponents, not " +
+                                    std::to_string(q.opponents));
     std::array<bool, kDeckSize> seen{};
     auto see = [&seen](Card c) {
         if (!isRealCard(c)) throw std::invalid_argument("a card outside the deck");
@@ -72,8 +73,8 @@ struct Outcomes {
         ++deals;
     }
     Equity equity(EquityMethod method) const {
-        const double percent = deals ? 100.0 / static_cast<double>(deals) : 0.0;
-        return {static_cast<double>(wins) * percent, static_cast<double>(ties) * percent, method, deals};
+        auto percent = [this](uint64_t n) { return deals ? 100.0 * static_cast<double>(n) / static_cast<double>(deals) : 0.0; };
+        return {percent(wins), percent(ties), method, deals};
     }
 };
 
