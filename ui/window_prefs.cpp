@@ -3,16 +3,21 @@
 namespace trelvist::ui {
 
 namespace {
-constexpr const char* kSpeedKey = "speed";
+constexpr char kOddsMeterKey[] = "oddsMeter";
+constexpr char kSpeedKey[] = "speed";  // 0 Normal, 1 Fast, 2 Instant
 }  // namespace
 
-PlaybackSpeed readPlaybackSpeed(SettingsStore& settings) {
-    const int32_t stored = settings.readInt(kWindowSection, kSpeedKey, 0);
+bool WindowPrefs::oddsMeter() const { return store_.readBool(kWindowSection, kOddsMeterKey, false); }
+
+void WindowPrefs::setOddsMeter(bool on) { store_.writeBool(kWindowSection, kOddsMeterKey, on); }
+
+PlaybackSpeed WindowPrefs::playbackSpeed() const {
+    const int32_t stored = store_.readInt(kWindowSection, kSpeedKey, 0);
     return stored == 1 ? PlaybackSpeed::Fast : stored == 2 ? PlaybackSpeed::Instant : PlaybackSpeed::Normal;
 }
 
-void writePlaybackSpeed(SettingsStore& settings, PlaybackSpeed speed) {
-    settings.writeInt(kWindowSection, kSpeedKey, static_cast<int32_t>(speed));
+void WindowPrefs::setPlaybackSpeed(PlaybackSpeed speed) {
+    store_.writeInt(kWindowSection, kSpeedKey, static_cast<int32_t>(speed));
 }
 
 }  // namespace trelvist::ui

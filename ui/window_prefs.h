@@ -1,15 +1,26 @@
 #pragma once
-// The window's own preferences, kept in a section of the settings file of their own so that
-// the game's keys are never touched.
+// The window's own preferences, kept in a section of the settings file that the game never
+// reads or writes.
 #include "settings/store.h"
 #include "ui/playback.h"
 
 namespace trelvist::ui {
 
-constexpr const char* kWindowSection = "Window";
+inline constexpr char kWindowSection[] = "Window";
 
-PlaybackSpeed readPlaybackSpeed(SettingsStore& settings);
-// Throws SettingsWriteError when the file refuses the write.
-void writePlaybackSpeed(SettingsStore& settings, PlaybackSpeed speed);
+class WindowPrefs {
+public:
+    explicit WindowPrefs(SettingsStore& store) : store_(store) {}
+
+    // Each setter throws SettingsWriteError, leaving the file as it was, when the write is
+    // refused.
+    bool oddsMeter() const;  // off unless the file says otherwise
+    void setOddsMeter(bool on);
+    PlaybackSpeed playbackSpeed() const;  // Normal unless the file says otherwise
+    void setPlaybackSpeed(PlaybackSpeed speed);
+
+private:
+    SettingsStore& store_;
+};
 
 }  // namespace trelvist::ui
