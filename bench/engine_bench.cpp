@@ -26,7 +26,7 @@ struct Started {
 void BM_Advice(benchmark::State& state) {
     Started game;
     for (auto _ : state) {
-        game.table.Advice1Click();
+        game.table.advice();
         game.host.events.clear();
     }
 }
@@ -35,8 +35,8 @@ BENCHMARK(BM_Advice)->Unit(benchmark::kMillisecond);
 void BM_GeniusDecision(benchmark::State& state) {
     Started game;
     TableState& s = game.table.stateForTesting();
-    s.cardRec[kSubject] = s.cardRec[kHoleRecord[Freak]];
-    s.cardRec[kSubject + 1] = s.cardRec[kHoleRecord[Freak] + 1];
+    s.subject()[0] = s.hole(Freak)[0];
+    s.subject()[1] = s.hole(Freak)[1];
     for (int street = 1; street <= 4; ++street) {
         s.street = street;
         game.table.estimateOdds();  // warms every street's path once
@@ -62,7 +62,7 @@ void BM_GeniusRaiseOnTheFlop(benchmark::State& state) {
         table.stateForTesting() = flop;
         game.host.events.clear();
         state.ResumeTiming();
-        table.playerbets();
+        table.raise();
     }
 }
 BENCHMARK(BM_GeniusRaiseOnTheFlop)->Unit(benchmark::kMillisecond);

@@ -52,10 +52,9 @@ void startAndPaint(ui::MainWindow& window) {
 // A window over fresh settings, with boxes answered at once and a fixed clock for the deal.
 struct Table {
     explicit Table(uint32_t clock)
-        : settings(dir.filePath("trelvist.ini").toStdString()), window(settings) {
-        window.host().setBoxHook([](const ui::BoxRequest&) { return true; });
-        window.host().setClock([clock] { return clock; });
-    }
+        : settings(dir.filePath("trelvist.ini").toStdString()),
+          window(settings, {.answerBox = [](const ui::BoxRequest&) { return true; },
+                            .clock = [clock] { return clock; }}) {}
     QTemporaryDir dir;
     IniFile settings;
     ui::MainWindow window;
@@ -95,10 +94,10 @@ std::unique_ptr<Table> geniusHand(uint32_t clock) {
     auto table = std::make_unique<Table>(clock);
     table->window.startUp();
     Table& t = *table;
-    t.window.table().Options1Click();
-    t.window.table().LevelsClick(3);
-    t.window.table().CloseClick();
-    t.window.sync();
+    t.window.table().toggleOptions();
+    t.window.table().chooseLevel(3);
+    t.window.table().closeOptions();
+    t.window.bringUpToDate();
     t.window.show();
     waitForPaint(t.window);
     return table;
@@ -132,7 +131,7 @@ void BM_GeniusCallEngineOnly(benchmark::State& state) {
         state.PauseTiming();
         auto table = geniusHand(clock++);
         state.ResumeTiming();
-        table->window.table().playerstays();
+        table->window.table().checkOrCall();
         state.PauseTiming();
         table.reset();
         state.ResumeTiming();

@@ -32,7 +32,7 @@ public:
     // The application's error handler: shows the text of an error that ended a handler.
     virtual void reportError(const std::string& text) = 0;
     // Shows a modal window and returns when it is closed. The statistics window's Reset
-    // button calls Table::dxButton2Click while it is open.
+    // button calls Table::resetStats while it is open.
     virtual void showWindow(ModalWindow window) = 0;
     // Seconds since 1 January 1970.
     virtual uint32_t clock() = 0;

@@ -43,8 +43,8 @@ constexpr Rating kRatings[] = {
 
 // The fixed pre-flop adjustment for the two hole cards; later lines override earlier ones.
 int Table::holeCardAdjustment() const {
-    const Card a = s_.cardRec[kSubject];
-    const Card b = s_.cardRec[kSubject + 1];
+    const Card a = s_.subject()[0];
+    const Card b = s_.subject()[1];
     const int r1 = a.rank, r2 = b.rank;
     const bool suited = a.suit == b.suit;
     int adjustment = 0;
@@ -58,15 +58,16 @@ int Table::holeCardAdjustment() const {
     return adjustment;
 }
 
-void Table::estimateOdds() {
-    Card* slot = &s_.cardRec[kEvalSlot];
-    const Card* board = &s_.cardRec[kBoard];
+OddsEstimate Table::estimateOdds() {
+    const std::span<Card, 7> slot = s_.evalSlots();
+    const std::span<const Card, 5> board = s_.board();
     Deck& odds = s_.oddsDeck;
     const int street = s_.street;
     int adjustment = 0;
     int64_t won = 0;
-    slot[0] = s_.cardRec[kSubject];
-    slot[1] = s_.cardRec[kSubject + 1];
+    bool noRaise = false;
+    slot[0] = s_.subject()[0];
+    slot[1] = s_.subject()[1];
 
     // The hand with the flop alone: the two unused slots hold cards that never count.
     auto withFlopOnly = [&] {
@@ -75,7 +76,7 @@ void Table::estimateOdds() {
         slot[4] = board[2];
         slot[5] = kPlaceholder5;
         slot[6] = kPlaceholder6;
-        return evaluateHand(slot).handValue;
+        return evaluateHand(slot.data()).handValue;
     };
 
     if (street == 1) {
@@ -87,7 +88,7 @@ void Table::estimateOdds() {
             adjustment = 20;
         if (adjustment != 20) adjustment = holeCardAdjustment();
     } else if (rng_.below(100) > 50) {
-        s_.noRaise = true;
+        noRaise = true;
     }
     if (street == 2) {
         const int32_t v = withFlopOnly();
@@ -95,20 +96,19 @@ void Table::estimateOdds() {
             return rank < board[0].rank || rank < board[1].rank || rank < board[2].rank;
         };
         if ((v >= 100 && v <= 149 && belowFlopCard(v - 100)) || (v >= 200 && v <= 208 && belowFlopCard(v - 200)))
-            s_.noRaise = true;
+            noRaise = true;
     }
 
     const int realBoard = street == 2 ? 3 : street == 3 ? 4 : street >= 4 ? 5 : 0;
-    HandScore last{};
     const int64_t deals = int64_t{s_.aiLevel} + 1;
-    for (int64_t deal = 0; deal < deals; ++deal) {
+    for (int64_t simulated = 0; simulated < deals; ++simulated) {
         for (int i = 0; i < 101; ++i) {
             const int a = rng_.below(kDeckSize);
             const int b = rng_.below(kDeckSize);
             std::swap(odds[a], odds[b]);
         }
-        slot[0] = s_.cardRec[kSubject];
-        slot[1] = s_.cardRec[kSubject + 1];
+        slot[0] = s_.subject()[0];
+        slot[1] = s_.subject()[1];
         // Pre-flop slots 5 and 6 keep what the last evaluation left in them.
         switch (street) {
             case 1: slot[2] = odds[48]; slot[3] = odds[49]; slot[4] = odds[50]; break;
@@ -116,27 +116,23 @@ void Table::estimateOdds() {
             case 3: for (int i = 0; i < 4; ++i) slot[2 + i] = board[i]; slot[6] = odds[51]; break;
             default: for (int i = 0; i < 5; ++i) slot[2 + i] = board[i]; break;
         }
-        const int32_t subject = evaluateHand(slot).handValue;
+        const int32_t subject = evaluateHand(slot.data()).handValue;
 
         int matched = 0;
         for (int k = 0; k < 6; ++k) {
             for (int i = 0; i < 7; ++i) slot[i] = odds[7 * k + i];
             for (int i = 0; i < realBoard; ++i) slot[2 + i] = board[i];
-            last = evaluateHand(slot);
-            if (subject >= last.handValue) ++matched;
+            if (subject >= evaluateHand(slot.data()).handValue) ++matched;
         }
         if (matched == 6) ++won;
     }
 
-    if (deals > 0) {
-        s_.handValue = last.handValue;
-        s_.kickerScore = last.kickerScore;
-    }
     if (const int32_t divisor = levelDivisor(s_.aiLevel)) s_.strength = saturate(won / divisor);
     addTo(s_.strength, adjustment);
+    return {s_.strength, noRaise};
 }
 
-bool Table::Advice1Click() {
+bool Table::advice() {
     beginAction();
     copyHoleToSubject(You);
     const int32_t level = s_.aiLevel;

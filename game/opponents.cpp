@@ -35,40 +35,40 @@ constexpr FoldRule kFoldRule[5] = {
 
 }  // namespace
 
-void Table::decideRaise() {
-    s_.noRaise = false;
-    s_.raiseAmount = 0;
-    s_.raiseChance = 0;
-    estimateOdds();
+int32_t Table::decideRaise() {
+    const OddsEstimate odds = estimateOdds();
     const int street = std::clamp(s_.street, 1, 4);
+    int raiseChance = 0;
     for (int i = 0; i < 4; ++i)
-        if (s_.strength > kRaiseThreshold[i]) s_.raiseChance = kRaiseChance[street][i];
+        if (odds.strength > kRaiseThreshold[i]) raiseChance = kRaiseChance[street][i];
     const int roll = rng_.below(100);
-    if (roll > 100 - s_.raiseChance && !s_.noRaise) s_.raiseAmount = s_.street <= 2 ? s_.smallBet : s_.bigBet;
+    if (roll > 100 - raiseChance && !odds.noRaise) return s_.street <= 2 ? s_.smallBet : s_.bigBet;
+    return 0;
 }
 
-void Table::decideStayIn() {
-    s_.noRaise = false;
-    estimateOdds();
+bool Table::decideStayIn() {
+    const OddsEstimate odds = estimateOdds();
     const FoldRule& rule = kFoldRule[std::clamp(s_.street, 1, 4)];
     const int32_t foldBelow = s_.seatsOut > rule.manyOutAbove ? rule.manyOut : rule.fewOut;
-    s_.willCall = s_.strength >= foldBelow;
+    return odds.strength >= foldBelow;
 }
 
 void Table::opponentAnswer(int seat) {
     copyHoleToSubject(seat);
-    decideStayIn();
+    const bool willCall = decideStayIn();
     // A seat that cannot pay in full folds, whatever it decided.
-    if (s_.willCall && int64_t{s_.cash[seat]} - s_.toCall >= 0) {
+    if (willCall && int64_t{s_.cash[seat]} - s_.toCall >= 0) {
         setStatus(seat, "Calls");
         pay(seat, s_.toCall);
         showCash(seat);
         showPot();
+        observer_->acted(seat, s_.toCall > 0 ? Move::Call : Move::Check, s_.toCall);
         return;
     }
     eraseSeatCards(seat);
     setStatus(seat, "Folds");
     s_.folded[seat] = true;
+    observer_->acted(seat, Move::Fold, 0);
     ++s_.seatsOut;
     if (s_.seatsOut == 7) declareAllOutWin();
     // The opener role passes on, never back to a seat before the folding one.

@@ -11,42 +11,31 @@ namespace trelvist {
 
 namespace {
 
-constexpr std::size_t kEditBoxLength = 6;
 constexpr int32_t kLowestAccepted = 100;
 constexpr int32_t kHighestAccepted = 1000000;
 
-// The edit boxes keep at most six characters (not bytes) of what is typed.
-std::string cutToBox(const std::string& text) {
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-        if (startsCharacter && ++characters > kEditBoxLength) return text.substr(0, i);
-    }
-    return text;
-}
-
 }  // namespace
 
-bool Table::Options1Click() {
+bool Table::toggleOptions() {
     display_.panel.visible = !display_.panel.visible;
     return true;
 }
 
-bool Table::CloseClick() {
+bool Table::closeOptions() {
     if (!display_.panel.visible) return false;
     display_.panel.visible = false;
     return true;
 }
 
-bool Table::setMoneyText(const std::string& text) {
+bool Table::typeInitialCash(const std::string& text) {
     if (!display_.panel.visible) return false;
-    display_.panel.money = cutToBox(text);
+    display_.panel.money = firstCharacters(text, kEditBoxLength);
     return true;
 }
 
-bool Table::setUntilText(const std::string& text) {
+bool Table::typePlayUntil(const std::string& text) {
     if (!display_.panel.visible) return false;
-    display_.panel.until = cutToBox(text);
+    display_.panel.until = firstCharacters(text, kEditBoxLength);
     return true;
 }
 
@@ -63,7 +52,7 @@ static bool acceptedNumber(Host& host, const std::string& text, int32_t& value) 
     return true;
 }
 
-bool Table::enterClick() {
+bool Table::enterInitialCash() {
     if (!display_.panel.visible) return false;
     beginAction();
     int32_t value = 0;
@@ -76,10 +65,11 @@ bool Table::enterClick() {
         s_.cash[seat] = value;
         showCash(seat);
     }
+    observer_->cashSet(value);
     return true;
 }
 
-bool Table::unenterClick() {
+bool Table::enterPlayUntil() {
     if (!display_.panel.visible) return false;
     beginAction();
     int32_t value = 0;
@@ -91,11 +81,11 @@ bool Table::unenterClick() {
 }
 
 // Every press runs, also one that cannot move the position past either end.
-bool Table::betchange(bool rightArrow) {
+bool Table::stepLimits(bool up) {
     if (!display_.panel.visible) return false;
     beginAction();
     PanelDisplay& panel = display_.panel;
-    panel.upDown1 = std::clamp(panel.upDown1 + (rightArrow ? 1 : -1), 1, 5);
+    panel.upDown1 = std::clamp(panel.upDown1 + (up ? 1 : -1), 1, 5);
     s_.smallBet = 2 * panel.upDown1;
     s_.bigBet = 4 * panel.upDown1;
     panel.label3 = std::to_string(s_.smallBet);
@@ -118,21 +108,21 @@ void Table::selectLevel(int item) {
     writeInt(kLevelsSection, kCompKey, s_.aiLevel);
 }
 
-bool Table::Changeback(int item) {
+bool Table::chooseCardBack(int item) {
     if (!display_.panel.visible || item < 0 || item > 7) return false;
     beginAction();
     selectCardBack(item);
     return true;
 }
 
-bool Table::LevelsClick(int item) {
+bool Table::chooseLevel(int item) {
     if (!display_.panel.visible || item < 0 || item > 3) return false;
     beginAction();
     selectLevel(item);
     return true;
 }
 
-bool Table::SoundOff1Click() {
+bool Table::toggleSound() {
     if (!display_.panel.visible) return false;
     beginAction();
     s_.soundOn = !s_.soundOn;
@@ -141,7 +131,7 @@ bool Table::SoundOff1Click() {
     return true;
 }
 
-bool Table::Stats1Click() {
+bool Table::showStats() {
     display_.lblhandsplayed = std::to_string(s_.handsPlayed);
     display_.lblhandswon = std::to_string(s_.handsWon);
     display_.lblshowdowns = std::to_string(s_.showdownCount);
@@ -151,7 +141,7 @@ bool Table::Stats1Click() {
     return true;
 }
 
-bool Table::dxButton2Click() {
+bool Table::resetStats() {
     if (!statsWindowOpen_) return false;
     beginAction();
     s_.showdownCount = 0;
@@ -164,7 +154,7 @@ bool Table::dxButton2Click() {
     return true;
 }
 
-bool Table::aboutbox() {
+bool Table::showRules() {
     host_.showWindow(ModalWindow::Rules);
     return true;
 }

@@ -15,13 +15,13 @@ void Table::drawSeatCard(int seat, int c) {
     const int x = place.x + c * place.dx;
     const int y = place.y + c * place.dy;
     const bool faceUp = seat == You || (s_.street == 5 && !s_.uncontested);
-    host_.drawCard(faceUp ? picture(s_.cardRec[kHoleRecord[seat] + c]) : s_.cardBack, x, y);
+    host_.drawCard(faceUp ? picture(s_.hole(seat)[c]) : s_.cardBack, x, y);
     // The second card's top-left corner lies over the first card.
     host_.trimCorners(x, y, c == 1);
 }
 
 void Table::drawBoardCard(int i) {
-    host_.drawCard(picture(s_.cardRec[kBoard + i]), kBoardPlace[i].x, kBoardPlace[i].y);
+    host_.drawCard(picture(s_.board()[i]), kBoardPlace[i].x, kBoardPlace[i].y);
     host_.trimCorners(kBoardPlace[i].x, kBoardPlace[i].y, false);
 }
 

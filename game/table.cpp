@@ -35,8 +35,8 @@ void Table::whitenStatuses() {
 void Table::eraseSeatCards(int seat) { host_.eraseArea(kCardArea[seat]); }
 
 void Table::copyHoleToSubject(int seat) {
-    s_.cardRec[kSubject] = s_.cardRec[kHoleRecord[seat]];
-    s_.cardRec[kSubject + 1] = s_.cardRec[kHoleRecord[seat] + 1];
+    s_.subject()[0] = s_.hole(seat)[0];
+    s_.subject()[1] = s_.hole(seat)[1];
 }
 
 void Table::chipSound() {

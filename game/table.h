@@ -8,9 +8,11 @@
 #include <string_view>
 
 #include "game/cards.h"
+#include "game/controls.h"
 #include "game/display.h"
 #include "game/host.h"
 #include "game/random.h"
+#include "game/table_observer.h"
 #include "settings/store.h"
 
 namespace trelvist {
@@ -46,18 +48,30 @@ struct TableState {
     int32_t aiLevel = 400;
     int32_t cardBack = kFirstBack;
 
-    // The opponents' decision values.
+    // The last odds estimate; each estimate adds its adjustment to the one before.
     int32_t strength = 0;
-    bool noRaise = false;
-    bool willCall = false;
-    int32_t raiseChance = 0;
-    int32_t handValue = 0, kickerScore = 0;
 
     Deck deck{};
     Deck oddsDeck{};
     std::array<Card, kCardRecords> cardRec{};
 
     bool live(int seat) const { return !folded[seat] && cash[seat] > 0; }
+
+    // The card records by what they hold.
+    std::span<Card, 2> hole(int seat) { return std::span<Card, 2>(&cardRec[kHoleRecord[seat]], 2); }
+    std::span<const Card, 2> hole(int seat) const { return std::span<const Card, 2>(&cardRec[kHoleRecord[seat]], 2); }
+    std::span<Card, 5> board() { return std::span<Card, 5>(&cardRec[kBoard], 5); }
+    std::span<const Card, 5> board() const { return std::span<const Card, 5>(&cardRec[kBoard], 5); }
+    std::span<Card, 7> evalSlots() { return std::span<Card, 7>(&cardRec[kEvalSlot], 7); }
+    std::span<Card, 2> subject() { return std::span<Card, 2>(&cardRec[kSubject], 2); }
+    std::span<const Card, 2> subject() const { return std::span<const Card, 2>(&cardRec[kSubject], 2); }
+};
+
+// What the odds routine found: the strength it stored, and whether the opponent must not raise
+// whatever the strength says.
+struct OddsEstimate {
+    int32_t strength;
+    bool noRaise;
 };
 
 class Table {
@@ -67,34 +81,42 @@ public:
     // The construction of the main window: loads the stored game and deals the first hand.
     void startUp();
 
-    // The handlers. Each returns false, doing nothing, when its control cannot be used now
-    // (a disabled button, or a panel control while the panel is hidden).
-    bool newgame();          // Deal
-    bool playerstays();      // Check / Call
-    bool playerbets();       // Raise
-    bool playerpasses();     // Fold
-    bool NewGame1Click();    // New, with its question
-    bool Options1Click();    // shows or hides the options panel
-    bool Advice1Click();     // rates the human's hand in the odds window
-    bool aboutbox();         // the rules window
-    bool Stats1Click();      // the statistics window
-    bool dxButton2Click();   // Reset, inside the statistics window
-    void redraw();           // the paint handler
+    // Presses a control as the window, the script tool and the tests do. Returns false, doing
+    // nothing, when the control cannot be used now (a disabled button, or a panel control
+    // while the panel is hidden).
+    bool press(const Press& press);
 
-    // The options panel.
-    bool setMoneyText(const std::string& text);  // what is typed in the edit boxes,
-    bool setUntilText(const std::string& text);  // cut to their 6 characters
-    bool enterClick();
-    bool unenterClick();
-    bool betchange(bool rightArrow);  // a press of an arrow of the up-down control
-    bool Changeback(int item);        // 0..7
-    bool LevelsClick(int item);       // 0..3
-    bool SoundOff1Click();
-    bool CloseClick();
+    // The handlers behind the controls, one each.
+    bool deal();
+    bool checkOrCall();
+    bool raise();
+    bool fold();
+    bool newGame();        // asks first
+    bool toggleOptions();  // shows or hides the options panel
+    bool advice();         // rates the human's hand in the odds window
+    bool showRules();
+    bool showStats();
+    bool resetStats();     // only while the statistics window is open
+    // The options panel. Typed text is cut to the edit boxes' six characters.
+    bool typeInitialCash(const std::string& text);
+    bool typePlayUntil(const std::string& text);
+    bool enterInitialCash();
+    bool enterPlayUntil();
+    bool stepLimits(bool up);  // an arrow of the up-down control
+    bool chooseCardBack(int item);  // 0..7
+    bool chooseLevel(int item);     // 0..3
+    bool toggleSound();
+    bool closeOptions();
 
-    // The odds routine for the hole cards in records 85 and 86 at the current level; public so
-    // that its cost can be measured on its own.
-    void estimateOdds();
+    // Repaints the whole table, as a window that was uncovered needs.
+    void redraw();
+
+    // The odds routine for the hole cards under decision at the current level; public so that
+    // its cost can be measured on its own.
+    OddsEstimate estimateOdds();
+
+    // Tells `observer` what happens from now on; nullptr tells nobody.
+    void setObserver(TableObserver* observer) { observer_ = observer ? observer : &nobody_; }
 
     const Display& display() const { return display_; }
     const TableState& state() const { return s_; }
@@ -117,6 +139,8 @@ private:
     // Dealing.
     void shuffleAndDeal();
     void prepareHand(std::span<const int> brokeSeatsCounted);
+    void postBlind(int seat, bool big);
+    void gameOver(const std::string& text);
     // Table rendering.
     void drawTable();
     void drawSeatCard(int seat, int c);
@@ -128,8 +152,8 @@ private:
     void stoppingChain(int firstSeat, bool stopAtShowdown);
     void skippingChain(int firstSeat);
     void opponentAnswer(int seat);
-    void decideRaise();
-    void decideStayIn();
+    int32_t decideRaise();   // the raise an opponent makes in its turn, 0 for none
+    bool decideStayIn();     // whether an opponent pays a bet or folds
     void raiseTheBet();
     void settleRaise(int raiser);
     int lastRaiser() const;
@@ -167,6 +191,8 @@ private:
 
     Host& host_;
     SettingsStore& settings_;
+    TableObserver nobody_;
+    TableObserver* observer_ = &nobody_;
     TableState s_;
     Display display_;
     Random rng_;

@@ -8,13 +8,12 @@
 namespace trelvist::tools {
 namespace {
 
-constexpr std::size_t kEditBoxLength = 6;
-
 enum class Argument { None, Number, Choice, Text };
 
 struct VerbSyntax {
     std::string_view word;
     Verb verb;
+    Control control{};  // Verb::Press: the control pressed
     Argument argument = Argument::None;
     uint32_t maxNumber = 0;      // Number: the largest value allowed
     std::string_view chosen{};   // Choice: the word that sets Command::choice
@@ -22,30 +21,30 @@ struct VerbSyntax {
 };
 
 constexpr std::array<VerbSyntax, 24> kSyntax{{
-    {"clock", Verb::Clock, Argument::Number, 4294967295u},
-    {"writes", Verb::Writes, Argument::Choice, 0, "fail", "ok"},
+    {"clock", Verb::Clock, {}, Argument::Number, 4294967295u},
+    {"writes", Verb::Writes, {}, Argument::Choice, 0, "fail", "ok"},
     {"start", Verb::Start},
-    {"deal", Verb::Deal},
-    {"call", Verb::Call},
-    {"raise", Verb::Raise},
-    {"fold", Verb::Fold},
-    {"new", Verb::New, Argument::Choice, 0, "yes", "no"},
-    {"options", Verb::Options},
-    {"advice", Verb::Advice},
-    {"about", Verb::About},
-    {"stats", Verb::Stats},
-    {"reset", Verb::Reset},
+    {"deal", Verb::Press, Control::Deal},
+    {"call", Verb::Press, Control::CheckOrCall},
+    {"raise", Verb::Press, Control::Raise},
+    {"fold", Verb::Press, Control::Fold},
+    {"new", Verb::Press, Control::NewGame, Argument::Choice, 0, "yes", "no"},
+    {"options", Verb::Press, Control::Options},
+    {"advice", Verb::Press, Control::Advice},
+    {"about", Verb::Press, Control::Rules},
+    {"stats", Verb::Press, Control::Stats},
+    {"reset", Verb::Press, Control::ResetStats},
     {"repaint", Verb::Repaint},
-    {"money", Verb::Money, Argument::Text},
-    {"until", Verb::Until, Argument::Text},
-    {"enter", Verb::Enter},
-    {"unenter", Verb::Unenter},
-    {"up", Verb::Up},
-    {"down", Verb::Down},
-    {"back", Verb::Back, Argument::Number, 7},
-    {"level", Verb::Level, Argument::Number, 3},
-    {"sound", Verb::Sound},
-    {"ok", Verb::Ok},
+    {"money", Verb::Press, Control::TypeInitialCash, Argument::Text},
+    {"until", Verb::Press, Control::TypePlayUntil, Argument::Text},
+    {"enter", Verb::Press, Control::EnterInitialCash},
+    {"unenter", Verb::Press, Control::EnterPlayUntil},
+    {"up", Verb::Press, Control::RaiseLimits},
+    {"down", Verb::Press, Control::LowerLimits},
+    {"back", Verb::Press, Control::CardBack, Argument::Number, 7},
+    {"level", Verb::Press, Control::Level, Argument::Number, 3},
+    {"sound", Verb::Press, Control::Sound},
+    {"ok", Verb::Press, Control::CloseOptions},
 }};
 
 bool isBlank(const std::string& text) {
@@ -89,12 +88,14 @@ Command parseCommand(const std::string& text) {
 
     Command command;
     command.verb = syntax->verb;
+    command.press.control = syntax->control;
     switch (syntax->argument) {
     case Argument::None:
         if (hasArgument) throw ScriptError("'" + std::string(word) + "' takes no argument");
         break;
     case Argument::Number:
         command.number = parseNumber(word, argument, syntax->maxNumber);
+        command.press.item = static_cast<int>(command.number);
         break;
     case Argument::Choice:
         if (argument != syntax->chosen && argument != syntax->other)
@@ -103,20 +104,10 @@ Command parseCommand(const std::string& text) {
         command.choice = argument == syntax->chosen;
         break;
     case Argument::Text:
-        command.text = firstCharacters(std::string(argument), kEditBoxLength);
+        command.press.text = argument;  // the engine keeps what fits in the box
         break;
     }
     return command;
-}
-
-std::string firstCharacters(const std::string& text, std::size_t count) {
-    std::size_t end = 0;
-    for (std::size_t kept = 0; end < text.size() && kept < count; ++kept) {
-        ++end;
-        // UTF-8 continuation bytes belong to the character before them.
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-    }
-    return text.substr(0, end);
 }
 
 }  // namespace trelvist::tools

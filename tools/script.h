@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "game/controls.h"
+
 namespace trelvist::tools {
 
 // A line the tool cannot run. The message says why; the caller names the line.
@@ -13,16 +15,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class Verb {
-    Clock, Writes, Start, Deal, Call, Raise, Fold, New, Options, Advice, About, Stats, Reset,
-    Repaint, Money, Until, Enter, Unenter, Up, Down, Back, Level, Sound, Ok
-};
+// What the tool does besides pressing the game's controls.
+enum class Verb { Clock, Writes, Start, Repaint, Press };
 
 struct Command {
     Verb verb = Verb::Start;
-    uint32_t number = 0;  // clock: seconds; back, level: the item
-    bool choice = false;  // writes: fail; new: yes
-    std::string text;     // money, until: the edit box text, already cut to the box's length
+    Press press{Control::Deal};  // Verb::Press: the control, its item or its typed text
+    uint32_t number = 0;         // clock: seconds
+    bool choice = false;         // writes: fail; new: yes
 };
 
 // A command line: its 1-based number in the script and its text without the trailing CR.
@@ -44,8 +44,5 @@ private:
 
 // Throws ScriptError for an unknown command or a malformed argument.
 Command parseCommand(const std::string& text);
-
-// The first `count` characters of UTF-8 text, as an edit box of that length keeps them.
-std::string firstCharacters(const std::string& text, std::size_t count);
 
 }  // namespace trelvist::tools

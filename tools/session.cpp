@@ -2,7 +2,6 @@
 
 #include <exception>
 #include <functional>
-#include <stdexcept>
 
 #include "tools/trace.h"
 
@@ -39,36 +38,19 @@ ordered_json Session::run(const ScriptLine& line) {
 }
 
 bool Session::perform(const Command& command) {
-    host_.setAnswer(command.verb == Verb::New && command.choice);
-    // Only `reset` does something inside the statistics window before closing it.
-    host_.setWindowAction(command.verb == Verb::Reset ? [this] { table_->dxButton2Click(); } : std::function<void()>{});
+    const bool press = command.verb == Verb::Press;
+    host_.setAnswer(press && command.press.control == Control::NewGame && command.choice);
+    // Reset is pressed inside the statistics window, which `reset` opens and closes.
+    const bool reset = press && command.press.control == Control::ResetStats;
+    host_.setWindowAction(reset ? [this] { table_->press({Control::ResetStats}); } : std::function<void()>{});
     switch (command.verb) {
     case Verb::Clock: host_.setClock(command.number); return true;
     case Verb::Writes: store_.setRefusing(command.choice); return true;
     case Verb::Start: table_.emplace(host_, store_).startUp(); return true;
-    case Verb::Deal: return table_->newgame();
-    case Verb::Call: return table_->playerstays();
-    case Verb::Raise: return table_->playerbets();
-    case Verb::Fold: return table_->playerpasses();
-    case Verb::New: return table_->NewGame1Click();
-    case Verb::Options: return table_->Options1Click();
-    case Verb::Advice: return table_->Advice1Click();
-    case Verb::About: return table_->aboutbox();
-    case Verb::Stats:
-    case Verb::Reset: return table_->Stats1Click();
     case Verb::Repaint: table_->redraw(); return true;
-    case Verb::Money: return table_->setMoneyText(command.text);
-    case Verb::Until: return table_->setUntilText(command.text);
-    case Verb::Enter: return table_->enterClick();
-    case Verb::Unenter: return table_->unenterClick();
-    case Verb::Up: return table_->betchange(true);
-    case Verb::Down: return table_->betchange(false);
-    case Verb::Back: return table_->Changeback(static_cast<int>(command.number));
-    case Verb::Level: return table_->LevelsClick(static_cast<int>(command.number));
-    case Verb::Sound: return table_->SoundOff1Click();
-    case Verb::Ok: return table_->CloseClick();
+    case Verb::Press: break;
     }
-    throw std::logic_error("a command without a handler");
+    return table_->press(reset ? Press{Control::Stats} : command.press);
 }
 
 }  // namespace trelvist::tools

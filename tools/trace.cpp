@@ -33,7 +33,7 @@ ordered_json movable(const MovableLabel& label) { return {{"text", label.text}, 
 
 ordered_json stateJson(const TableState& s) {
     ordered_json board = ordered_json::array();
-    for (int r = kBoard; r < kBoard + 5; ++r) board.push_back(picture(s.cardRec[r]));
+    for (const Card& card : s.board()) board.push_back(picture(card));
     return {
         {"street", s.street}, {"blindSeat", s.blindSeat}, {"openerSeat", s.openerSeat}, {"seatsOut", s.seatsOut},
         {"pot", s.pot}, {"toCall", s.toCall}, {"raiseAmount", s.raiseAmount},
@@ -46,8 +46,7 @@ ordered_json stateJson(const TableState& s) {
         {"folded", bySeat(kSeatOrder, [&](int seat) { return s.folded[seat]; })},
         {"raised", bySeat(kOpponents, [&](int seat) { return s.raised[seat]; })},
         {"hole", bySeat(kSeatOrder, [&](int seat) {
-             const int first = kHoleRecord[seat];
-             return ordered_json::array({picture(s.cardRec[first]), picture(s.cardRec[first + 1])});
+             return ordered_json::array({picture(s.hole(seat)[0]), picture(s.hole(seat)[1])});
          })},
         {"board", board},
         {"deck", pictures(s.deck)},

@@ -63,7 +63,7 @@ void showStatus(QLabel* label, const StatusLabel& status) {
 
 }  // namespace
 
-MainWindow::MainWindow(SettingsStore& settings)
+MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint) {
@@ -84,18 +84,18 @@ MainWindow::MainWindow(SettingsStore& settings)
 
     panel_ = new OptionsPanel(this);
     const QFont action = pixelFont("Verdana", 11, Weight::Bold);
-    btnnew_ = buildButton("btnnew", "Deal", {376, 576, 65, 33}, action, &Table::newgame, Qt::Key_D);
-    btnstay_ = buildButton("btnstay", "Check", {440, 576, 65, 33}, action, &Table::playerstays, Qt::Key_C);
-    btnbet_ = buildButton("btnbet", "Raise", {504, 576, 65, 33}, action, &Table::playerbets, Qt::Key_R);
-    btnpass_ = buildButton("btnpass", "Fold", {568, 576, 65, 33}, action, &Table::playerpasses, Qt::Key_F);
+    btnnew_ = buildButton("btnnew", "Deal", {376, 576, 65, 33}, action, Control::Deal, Qt::Key_D);
+    btnstay_ = buildButton("btnstay", "Check", {440, 576, 65, 33}, action, Control::CheckOrCall, Qt::Key_C);
+    btnbet_ = buildButton("btnbet", "Raise", {504, 576, 65, 33}, action, Control::Raise, Qt::Key_R);
+    btnpass_ = buildButton("btnpass", "Fold", {568, 576, 65, 33}, action, Control::Fold, Qt::Key_F);
     const QFont top = pixelFont("Tahoma", 11);
     QWidget* order[] = {
         panel_->lastInTabOrder(), btnnew_, btnstay_, btnbet_, btnpass_,
-        buildButton("dxButton5", "New", {0, 0, 57, 17}, top, &Table::NewGame1Click, Qt::Key_N),
-        buildButton("dxButton6", "Options", {56, 0, 57, 17}, top, &Table::Options1Click, Qt::Key_O),
-        buildButton("dxButton7", "Advice", {112, 0, 57, 17}, top, &Table::Advice1Click, Qt::Key_A),
-        buildButton("dxButton8", "About", {168, 0, 57, 17}, top, &Table::aboutbox, Qt::Key_F1),
-        buildButton("btnstats", "Stats", {224, 0, 57, 17}, top, &Table::Stats1Click, Qt::Key_S),
+        buildButton("dxButton5", "New", {0, 0, 57, 17}, top, Control::NewGame, Qt::Key_N),
+        buildButton("dxButton6", "Options", {56, 0, 57, 17}, top, Control::Options, Qt::Key_O),
+        buildButton("dxButton7", "Advice", {112, 0, 57, 17}, top, Control::Advice, Qt::Key_A),
+        buildButton("dxButton8", "About", {168, 0, 57, 17}, top, Control::Rules, Qt::Key_F1),
+        buildButton("btnstats", "Stats", {224, 0, 57, 17}, top, Control::Stats, Qt::Key_S),
     };
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
@@ -103,9 +103,9 @@ MainWindow::MainWindow(SettingsStore& settings)
     oddsWindow_ = new OddsWindow(this);
     rulesWindow_ = new RulesWindow(this);
     connectPanel();
-    connect(statsWindow_, &StatsWindow::resetClicked, this, [this] { forward(&Table::dxButton2Click); });
+    connect(statsWindow_, &StatsWindow::resetClicked, this, [this] { press({Control::ResetStats}); });
 
-    host_ = std::make_unique<QtHost>(*this);
+    host_ = std::make_unique<QtHost>(*canvas_, static_cast<HostWindow&>(*this), std::move(hooks));
     table_ = std::make_unique<Table>(*host_, settings);
 
     create();
@@ -123,9 +123,9 @@ void MainWindow::buildSeats() {
 }
 
 QPushButton* MainWindow::buildButton(const char* name, const QString& caption, QRect geometry,
-                                     const QFont& font, bool (Table::*handler)(), int key) {
+                                     const QFont& font, Control control, int key) {
     QPushButton* button = makeButton(this, name, caption, geometry, font);
-    connect(button, &QPushButton::clicked, this, [this, handler] { forward(handler); });
+    connect(button, &QPushButton::clicked, this, [this, control] { press({control}); });
     // A key acts like a click, so a disabled button ignores it.
     connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, button,
             &QPushButton::click);
@@ -134,29 +134,27 @@ QPushButton* MainWindow::buildButton(const char* name, const QString& caption, Q
 
 void MainWindow::connectPanel() {
     connect(panel_, &OptionsPanel::moneyEdited, this,
-            [this](const QString& text) { forward([&](Table& t) { t.setMoneyText(text.toStdString()); }); });
+            [this](const QString& text) { press({Control::TypeInitialCash, 0, text.toStdString()}); });
     connect(panel_, &OptionsPanel::untilEdited, this,
-            [this](const QString& text) { forward([&](Table& t) { t.setUntilText(text.toStdString()); }); });
-    connect(panel_, &OptionsPanel::moneyEntered, this, [this] { forward(&Table::enterClick); });
-    connect(panel_, &OptionsPanel::untilEntered, this, [this] { forward(&Table::unenterClick); });
+            [this](const QString& text) { press({Control::TypePlayUntil, 0, text.toStdString()}); });
+    connect(panel_, &OptionsPanel::moneyEntered, this, [this] { press({Control::EnterInitialCash}); });
+    connect(panel_, &OptionsPanel::untilEntered, this, [this] { press({Control::EnterPlayUntil}); });
     connect(panel_, &OptionsPanel::betArrowPressed, this,
-            [this](bool right) { forward([=](Table& t) { t.betchange(right); }); });
-    connect(panel_, &OptionsPanel::cardBackClicked, this,
-            [this](int item) { forward([=](Table& t) { t.Changeback(item); }); });
-    connect(panel_, &OptionsPanel::levelClicked, this,
-            [this](int item) { forward([=](Table& t) { t.LevelsClick(item); }); });
-    connect(panel_, &OptionsPanel::soundClicked, this, [this] { forward(&Table::SoundOff1Click); });
-    connect(panel_, &OptionsPanel::okClicked, this, [this] { forward(&Table::CloseClick); });
+            [this](bool up) { press({up ? Control::RaiseLimits : Control::LowerLimits}); });
+    connect(panel_, &OptionsPanel::cardBackClicked, this, [this](int item) { press({Control::CardBack, item}); });
+    connect(panel_, &OptionsPanel::levelClicked, this, [this](int item) { press({Control::Level, item}); });
+    connect(panel_, &OptionsPanel::soundClicked, this, [this] { press({Control::Sound}); });
+    connect(panel_, &OptionsPanel::okClicked, this, [this] { press({Control::CloseOptions}); });
 }
 
-void MainWindow::forward(const std::function<void(Table&)>& handler) {
-    handler(*table_);
-    sync();
+void MainWindow::press(const Press& press) {
+    table_->press(press);
+    bringUpToDate();
 }
 
 void MainWindow::startUp() {
     table_->startUp();
-    sync();
+    bringUpToDate();
 }
 
 void MainWindow::showCentred() {
@@ -165,7 +163,7 @@ void MainWindow::showCentred() {
     show();
 }
 
-void MainWindow::sync() {
+void MainWindow::bringUpToDate() {
     const Display& d = table_->display();
     for (const SeatLayout& s : kSeats) {
         setCaption(cashLabels_[s.seat], qs(d.cashLabel[s.seat]));
@@ -194,7 +192,7 @@ void MainWindow::showModal(ModalWindow window) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         table_->redraw();
-        sync();
+        bringUpToDate();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <memory>
 
 #include "game/table.h"
@@ -21,22 +20,24 @@ class StatsWindow;
 class OddsWindow;
 class RulesWindow;
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, private HostWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(SettingsStore& settings);
+    // The hooks stand in for the person and the machine in tests; empty ones leave the real.
+    explicit MainWindow(SettingsStore& settings, HostHooks hooks = {});
     ~MainWindow() override;
 
     // Loads the stored game and deals the first hand; the window is shown afterwards.
     void startUp();
     void showCentred();
 
+    // Presses a control of the game, then shows the table as the press left it.
+    void press(const Press& press);
     // Copies the table's display onto every widget of the main and the modal windows.
-    void sync();
-    void showModal(ModalWindow window);
+    void bringUpToDate() override;
 
     Table& table() { return *table_; }
-    QtHost& host() { return *host_; }
+    Host& host() { return *host_; }
     TableCanvas& canvas() { return *canvas_; }
 
 protected:
@@ -46,9 +47,10 @@ protected:
 private:
     void buildSeats();
     QPushButton* buildButton(const char* name, const QString& caption, QRect geometry,
-                             const QFont& font, bool (Table::*handler)(), int key);
+                             const QFont& font, Control control, int key);
     void connectPanel();
-    void forward(const std::function<void(Table&)>& handler);
+    void showModal(ModalWindow window) override;
+    QWidget* boxParent() override { return this; }
 
     TableCanvas* canvas_;
     std::array<QLabel*, kSeatSlots> cashLabels_{};

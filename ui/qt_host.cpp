@@ -4,7 +4,6 @@
 #include <QDateTime>
 
 #include "ui/data_files.h"
-#include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/table_canvas.h"
 
@@ -16,28 +15,26 @@ const QString kFelt = "texasbmp3.bmp";
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
-QtHost::QtHost(MainWindow& window)
-    : window_(window),
-      beep_(&QApplication::beep),
-      clock_([] { return uint32_t(QDateTime::currentSecsSinceEpoch()); }) {}
+QtHost::QtHost(TableCanvas& canvas, HostWindow& window, HostHooks hooks)
+    : canvas_(canvas), window_(window), hooks_(std::move(hooks)) {
+    if (!hooks_.beep) hooks_.beep = &QApplication::beep;
+    if (!hooks_.clock) hooks_.clock = [] { return uint32_t(QDateTime::currentSecsSinceEpoch()); };
+}
 
 void QtHost::paintBackground() {
-    if (!window_.canvas().paintFelt(dataFile(kFelt))) beep_();
+    if (!canvas_.paintFelt(dataFile(kFelt))) hooks_.beep();
 }
 
 void QtHost::eraseArea(Rect area) {
-    window_.canvas().erase(
-        QRect(area.left, area.top, area.right - area.left, area.bottom - area.top));
+    canvas_.erase(QRect(area.left, area.top, area.right - area.left, area.bottom - area.top));
 }
 
-void QtHost::drawCard(int picture, int x, int y) { window_.canvas().drawCard(picture, x, y); }
+void QtHost::drawCard(int picture, int x, int y) { canvas_.drawCard(picture, x, y); }
 
-void QtHost::trimCorners(int x, int y, bool keepTopLeft) {
-    window_.canvas().trimCorners(x, y, keepTopLeft);
-}
+void QtHost::trimCorners(int x, int y, bool keepTopLeft) { canvas_.trimCorners(x, y, keepTopLeft); }
 
 void QtHost::playSound(const std::string& file) {
-    if (!sounds_.play(qs(file))) beep_();
+    if (!sounds_.play(qs(file))) hooks_.beep();
 }
 
 void QtHost::showMessage(const std::string& caption, const std::string& text) {
@@ -48,28 +45,27 @@ bool QtHost::askYesNo(const std::string& caption, const std::string& text) {
     return runBox({BoxRequest::Kind::Question, qs(caption), qs(text)});
 }
 
-void QtHost::reportError(const std::string& text) {
-    runBox({BoxRequest::Kind::Error, QString(), qs(text)});
-}
+void QtHost::reportError(const std::string& text) { runBox({BoxRequest::Kind::Error, QString(), qs(text)}); }
 
 void QtHost::showWindow(ModalWindow window) {
-    window_.sync();
+    window_.bringUpToDate();
     window_.showModal(window);
 }
 
-uint32_t QtHost::clock() { return clock_(); }
+uint32_t QtHost::clock() { return hooks_.clock(); }
 
 bool QtHost::runBox(const BoxRequest& box) {
-    window_.sync();
-    if (boxHook_) return boxHook_(box);
+    window_.bringUpToDate();
+    if (hooks_.answerBox) return hooks_.answerBox(box);
+    QWidget* parent = window_.boxParent();
     switch (box.kind) {
     case BoxRequest::Kind::Message:
-        showMessageBox(&window_, box.caption, box.text);
+        showMessageBox(parent, box.caption, box.text);
         return false;
     case BoxRequest::Kind::Question:
-        return askYesNoBox(&window_, box.caption, box.text);
+        return askYesNoBox(parent, box.caption, box.text);
     case BoxRequest::Kind::Error:
-        showErrorBox(&window_, box.text);
+        showErrorBox(parent, box.text);
         return false;
     }
     return false;

@@ -1,15 +1,17 @@
 #pragma once
 // What the engine does to the world, done with Qt: painting on the table canvas, sounds,
-// message boxes and the modal windows of the main window.
+// message boxes and the modal windows of the window it works for.
 #include <QString>
 #include <functional>
 
 #include "game/host.h"
 #include "ui/sound_player.h"
 
+class QWidget;
+
 namespace trelvist::ui {
 
-class MainWindow;
+class TableCanvas;
 
 struct BoxRequest {
     enum class Kind { Message, Question, Error };
@@ -18,16 +20,31 @@ struct BoxRequest {
     QString text;
 };
 
+// The window the host works for.
+class HostWindow {
+public:
+    // Copies the game's display onto the widgets, so a box appears over the table as it stands.
+    virtual void bringUpToDate() = 0;
+    // Shows a modal window and returns when it is closed.
+    virtual void showModal(ModalWindow window) = 0;
+    // The parent of the message boxes.
+    virtual QWidget* boxParent() = 0;
+
+protected:
+    ~HostWindow() = default;
+};
+
+// Stand-ins for the person and the machine; an empty one leaves the real thing.
+struct HostHooks {
+    // Answers a box instead of a person: returns true for Yes (ignored for the other boxes).
+    std::function<bool(const BoxRequest&)> answerBox{};
+    std::function<void()> beep{};
+    std::function<uint32_t()> clock{};
+};
+
 class QtHost : public Host {
 public:
-    // Answers a box instead of a person: returns true for Yes (ignored for the other boxes).
-    using BoxHook = std::function<bool(const BoxRequest&)>;
-
-    explicit QtHost(MainWindow& window);
-
-    void setBoxHook(BoxHook hook) { boxHook_ = std::move(hook); }
-    void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
-    void setClock(std::function<uint32_t()> clock) { clock_ = std::move(clock); }
+    QtHost(TableCanvas& canvas, HostWindow& window, HostHooks hooks = {});
 
     void paintBackground() override;
     void eraseArea(Rect area) override;
@@ -44,11 +61,10 @@ private:
     // Brings the widgets up to date, then shows the box (or hands it to the hook).
     bool runBox(const BoxRequest& box);
 
-    MainWindow& window_;
+    TableCanvas& canvas_;
+    HostWindow& window_;
     SoundPlayer sounds_;
-    BoxHook boxHook_;
-    std::function<void()> beep_;
-    std::function<uint32_t()> clock_;
+    HostHooks hooks_;
 };
 
 }  // namespace trelvist::ui

@@ -69,14 +69,14 @@ void stackNextDeal(Rig& rig) {
 // `big`, every seat holding 1000 (or the cash given) and every opponent deciding on `strength`.
 void dealWithBigBlind(Rig& rig, int big, int32_t strength, const std::map<int, int32_t>& cash = {}) {
     rig.s().strength = -10000;
-    ASSERT_TRUE(rig.table.playerpasses());
+    ASSERT_TRUE(rig.table.fold());
     ASSERT_TRUE(rig.d().btnnew.enabled);
     for (int seat : kSeatOrder) rig.s().cash[seat] = cash.contains(seat) ? cash.at(seat) : 1000;
     rig.s().strength = strength;
     rig.s().blindSeat = seatBefore(big);
     stackNextDeal(rig);
     rig.forget();
-    ASSERT_TRUE(rig.table.newgame());
+    ASSERT_TRUE(rig.table.deal());
     for (const auto& [seat, cards] : testing::kNeutralHoles)
         ASSERT_EQ(rig.s().cardRec[kHoleRecord[seat]], card(cards[0])) << "the deck was not stacked as meant";
 }
@@ -175,7 +175,7 @@ TEST(PreflopCall, SettlesMastersBigBlindThenDealsTheFlopAndMasterClosesIt) {
     rig.forget();
     // Champ, Pinhead, Expert and Robot take their turns (a roll each); then the flop's card sound.
     const int soundRoll = rig.upcomingRoll(5);
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
 
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 996, 994, 992, 996, 996, 996, 996}));
     EXPECT_EQ(rig.d().cashLabel[You], "996");
@@ -197,7 +197,7 @@ TEST(PreflopCall, SettlesMastersBigBlindThenDealsTheFlopAndMasterClosesIt) {
     rig.s().strength = 20;
     rig.forget();
     const int turnSoundRoll = rig.upcomingRoll(5);  // after Freak's and Geek's two draws each
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.s().street, 3);
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Check", "Check", "Check", "Check", "Check", "Check", "Check"}));
     EXPECT_EQ(rig.draws(), 15u);
@@ -211,7 +211,7 @@ TEST(PreflopCall, BigBlindOnYouCostsNothingAndAChainRaiseIsPaidOnTheFlop) {
     rig.midHand(1, You, 35);  // strength 35: stays in, raises pre-flop on rolls above 50
     rig.s().toCall = 4;
     rig.rolls({rollAtMost(50), rollAbove(50)});  // Freak checks, Geek raises
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
 
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 1000, 996, 996, 996, 996, 996, 996}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "Raises", "Calls", "Calls", "Calls", "Calls", "Calls"}));
@@ -225,7 +225,7 @@ TEST(PreflopCall, BigBlindOnYouCostsNothingAndAChainRaiseIsPaidOnTheFlop) {
     // The next press pays Geek's raise; Freak answers it; Master to Robot take their turns
     // on the flop, where the flop test keeps their unpaired hands from raising.
     rig.forget();
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 996, 996, 996, 996, 996, 996, 996}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "", "Check", "Check", "Check", "Check", "Check"}));
     EXPECT_EQ(rig.d().status[Geek].color, LabelColor::White) << "the human's press whitens every status";
@@ -256,7 +256,7 @@ TEST(Settlement, LaterStreetAnswersFollowTheTableOrder) {
         Rig rig;
         rig.midHand(3, You, -10000);  // every answer folds, every turn checks
         rig.raiseBy(raiser, 8);
-        ASSERT_TRUE(rig.table.playerstays());
+        ASSERT_TRUE(rig.table.checkOrCall());
         // A fold erases the seat's cards, so the erasures give the order of the answers.
         EXPECT_EQ(rig.erasedSeats(), answers);
         EXPECT_EQ(rig.s().cash[You], 992);
@@ -274,7 +274,7 @@ TEST(Settlement, PreflopTheRaiserAnswersTooAndTheHumanPaysTheSmallBet) {
         Rig rig;
         rig.midHand(1, You, -10000);
         rig.raiseBy(raiser, 99);
-        ASSERT_TRUE(rig.table.playerstays());
+        ASSERT_TRUE(rig.table.checkOrCall());
         std::vector<int> answers;
         for (int seat = Freak; seat >= raiser; --seat) answers.push_back(seat);
         EXPECT_EQ(rig.erasedSeats(), answers);
@@ -301,7 +301,7 @@ TEST_F(SkippingChain, GeekRaisesMasterIsSkippedChampChecksAndTheNextPressPaysNot
     // Geek's two rolls let it raise; five answers follow; Champ to Robot check, since the flop
     // test bars their unpaired hands.
     rig.rolls({rollAtMost(50), rollAbove(0)});
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 1000, 996, 996, 996, 996, 996, 996}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "Raises", "Calls", "Check", "Check", "Check", "Check"}));
     EXPECT_TRUE(rig.s().raised[Geek]);
@@ -310,7 +310,7 @@ TEST_F(SkippingChain, GeekRaisesMasterIsSkippedChampChecksAndTheNextPressPaysNot
     EXPECT_EQ(rig.draws(), 15u) << "Geek 2, five answers, Champ to Robot 2 each; Master skipped";
 
     rig.forget();
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.s().cash[You], 996) << "settling Geek's raise costs nothing after Champ's check";
     EXPECT_EQ(rig.s().cash[Freak], 1000);
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "", "Check", "Check", "Check", "Check", "Check"}));
@@ -324,7 +324,7 @@ TEST_F(SkippingChain, ChampRaisesAgainAndHoldsTheFlag) {
     rig.hole(Champ, "Jh", "6s");
     const std::vector<RollTest> raising{rollAtMost(50), rollAbove(0)};
     rig.rolls(raising + anyRolls(5) + raising);
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 1000, 996, 996, 992, 992, 992, 992}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "", "", "Raises", "Calls", "Check", "Check"}));
     EXPECT_EQ(rig.s().pot, 144);
@@ -333,7 +333,7 @@ TEST_F(SkippingChain, ChampRaisesAgainAndHoldsTheFlag) {
 
     // The human settles Champ's raise for nothing; Freak, Geek and Master answer it.
     rig.forget();
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 1000, 996, 996, 992, 992, 992, 992}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "", "", "", "Check", "Check", "Check"}));
     EXPECT_EQ(rig.draws(), 9u);
@@ -346,7 +346,7 @@ TEST(HumanOpener, CheckOnTheRiverRunsTheShowdownInTheSamePress) {
     Rig rig;
     rig.midHand(4, You, 20);
     rig.s().soundOn = true;
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.draws(), 14u);
     EXPECT_EQ(rig.s().street, 5);
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav"})) << "no card sound for the close to 5";
@@ -363,7 +363,7 @@ TEST(HumanOpener, RaiseOnTheFlopIsAnsweredThenTheTurnIsDealtBeforeTheOpponentsAc
     // Seven answers; then Freak's turn: were it still the flop, its unpaired hand could not
     // raise; on the turn these rolls make it raise the big bet.
     rig.rolls(anyRolls(7) + std::vector<RollTest>{rollAtMost(50), rollAbove(0)});
-    ASSERT_TRUE(rig.table.playerbets());
+    ASSERT_TRUE(rig.table.raise());
     EXPECT_EQ(rig.s().street, 3);
     EXPECT_EQ(rig.pictureAt(545, 253), picture(card("Kd")));
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 988, 988, 988, 988, 988, 988, 988}));
@@ -379,7 +379,7 @@ TEST(HumanOpener, CheckOnTheFlopLetsTheOpponentsActOnTheFlopFirst) {
     Rig rig;
     rig.midHand(2, You, 50);
     rig.rolls({rollAtMost(50), rollAbove(0)});  // would raise on the turn; the flop test bars it
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.s().street, 3);
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Check", "Check", "Check", "Check", "Check", "Check", "Check"}));
     EXPECT_EQ(rig.cash(), kAll1000);
@@ -398,7 +398,7 @@ TEST(HumanRaise, WithOneChipPaysNothingAndLeavesRaiseEnabled) {
     rig.s().soundOn = true;
     const int chipRoll = rig.upcomingRoll(1);
     const std::string stayCaption = rig.d().btnstay.caption;
-    ASSERT_TRUE(rig.table.playerbets());
+    ASSERT_TRUE(rig.table.raise());
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{testing::chipSound(chipRoll)}));
     EXPECT_EQ(rig.draws(), 1u) << "nobody acted";
     EXPECT_EQ(rig.s().cash[You], 1);
@@ -411,7 +411,7 @@ TEST(HumanRaise, WithOneChipPaysNothingAndLeavesRaiseEnabled) {
     // With 2 the raise is paid although it drives the cash below 0.
     rig.s().cash[You] = 2;
     rig.s().soundOn = false;
-    ASSERT_TRUE(rig.table.playerbets());
+    ASSERT_TRUE(rig.table.raise());
     EXPECT_EQ(rig.s().cash[You], -2);
 }
 
@@ -419,7 +419,7 @@ TEST(HumanRaise, PreflopCostsTwoSmallBetsAndExpertsFlagIsAnsweredUpToExpert) {
     Rig rig;
     rig.midHand(1, Expert, 28);
     rig.raiseBy(Expert, 4);  // Expert's big blind
-    ASSERT_TRUE(rig.table.playerbets());
+    ASSERT_TRUE(rig.table.raise());
     // Freak to Expert pay the big bet; Freak to Pinhead take pre-flop turns; Expert's turn
     // closes the pre-flop and Expert and Robot act on the flop.
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{992, 992, 992, 992, 992, 992, 992, 1000}));
@@ -434,7 +434,7 @@ TEST(HumanRaise, PreflopCostsTwoSmallBetsAndExpertsFlagIsAnsweredUpToExpert) {
 TEST(HumanRaise, PreflopAsOpenerWithoutAFlagIsAnsweredByNobodyAndDealsTheFlop) {
     Rig rig;
     rig.midHand(1, You, 28);
-    ASSERT_TRUE(rig.table.playerbets());
+    ASSERT_TRUE(rig.table.raise());
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{992, 1000, 1000, 1000, 1000, 1000, 1000, 1000}));
     EXPECT_EQ(rig.s().pot, 108);
     EXPECT_EQ(rig.s().street, 2);
@@ -448,7 +448,7 @@ TEST(HumanRaise, AnOpponentsRaiseOfAnUnknownSizeLeavesRaiseEnabled) {
     rig.s().smallBet = 7;  // only an edited settings file holds such bets
     rig.s().bigBet = 14;
     rig.rolls({rollAtMost(50), rollAbove(0)});  // Freak raises 14
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_TRUE(rig.s().raised[Freak]);
     EXPECT_EQ(rig.s().cash[Freak], 986);
     EXPECT_EQ(rig.buttons(), "-Deal +Check +Raise +Fold");
@@ -464,7 +464,7 @@ TEST(Folds, TheOpenerRolePassesToTheNextLiveOpponentAfterIt) {
     rig.s().cash[Champ] = 0;
     ++rig.s().seatsOut;
     rig.fold(Pinhead);
-    ASSERT_TRUE(rig.table.playerbets());
+    ASSERT_TRUE(rig.table.raise());
     EXPECT_EQ(rig.s().openerSeat, Expert);
     EXPECT_EQ(rig.erasedSeats(), (std::vector<int>{Master}));
     // Expert's turn closes the turn; Expert and Robot act on the river.
@@ -473,7 +473,7 @@ TEST(Folds, TheOpenerRolePassesToTheNextLiveOpponentAfterIt) {
     EXPECT_EQ(rig.draws(), 13u);
 
     // A check clears every opponent's status, folded ones too; Expert's turn closes the river.
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.s().street, 5);
     EXPECT_EQ(rig.d().status[Master].text, "");
 }
@@ -483,7 +483,7 @@ TEST(Folds, ABrokeOpenerStillClosesTheStreetAndKeepsTheRole) {
     rig.midHand(3, Master, 20);
     rig.s().cash[Master] = 0;
     ++rig.s().seatsOut;
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.s().street, 4);
     EXPECT_EQ(rig.s().openerSeat, Master);
     EXPECT_EQ(rig.draws(), 12u) << "Freak and Geek on the turn, Champ to Robot on the river";
@@ -493,7 +493,7 @@ TEST(Folds, AFoldAgainstABigBlindFlagIsAnsweredInTheFoldOrderPreflopToo) {
     Rig rig;
     rig.midHand(1, Robot, -10000);
     rig.raiseBy(Robot, 4);
-    ASSERT_TRUE(rig.table.playerpasses());
+    ASSERT_TRUE(rig.table.fold());
     EXPECT_EQ(rig.erasedSeats(), (std::vector<int>{Freak, Geek, Champ, Master, Pinhead, Expert, You}));
     EXPECT_FALSE(rig.s().folded[Robot]);
     EXPECT_EQ(rig.d().theresult.text, "Robot wins");
@@ -504,7 +504,7 @@ TEST(Folds, TheLastOpenerFoldingPassesTheRoleToYouNeverBackwards) {
     Rig rig;
     rig.midHand(3, Robot, 20);
     rig.s().cash[Robot] = 3;
-    ASSERT_TRUE(rig.table.playerbets());
+    ASSERT_TRUE(rig.table.raise());
     EXPECT_EQ(rig.s().openerSeat, You);
     // You as the opener close the turn in the same press; Freak to Expert act on the river.
     EXPECT_EQ(rig.s().street, 4);
@@ -519,7 +519,7 @@ TEST(Folds, HumanFoldAgainstMastersRaiseLetsFreakAndGeekAnswerThenShowsDown) {
     rig.midHand(3, Robot, 20);
     rig.raiseBy(Master, 8);
     rig.s().soundOn = true;
-    ASSERT_TRUE(rig.table.playerpasses());
+    ASSERT_TRUE(rig.table.fold());
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 992, 992, 1000, 1000, 1000, 1058, 1058}));
     EXPECT_EQ(rig.draws(), 2u) << "only Freak and Geek answer";
     EXPECT_EQ(rig.erasedSeats(), (std::vector<int>{You}));
@@ -548,7 +548,7 @@ TEST(AllOutWin, TheSeventhFoldPaysThePotOnceAndNothingReenablesTheButtons) {
     rig.s().showdownCount = 5;
     rig.s().soundOn = true;
     const int cardRoll = rig.upcomingRoll(1);  // the pre-flop answers draw nothing
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
 
     // Freak and Geek fold in their answers; Geek's fold is the seventh.
     EXPECT_EQ(rig.erasedSeats(), (std::vector<int>{Freak, Geek, Freak, Geek, Master, Pinhead, Expert, Robot}));
@@ -568,7 +568,7 @@ TEST(AllOutWin, TheSeventhFoldPaysThePotOnceAndNothingReenablesTheButtons) {
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav", testing::cardSound(cardRoll)}));
     EXPECT_EQ(rig.s().openerSeat, You);
     EXPECT_EQ(rig.buttons(), "+Deal -Check -Raise -Fold");
-    EXPECT_FALSE(rig.table.playerstays()) << "a press of a disabled button does nothing";
+    EXPECT_FALSE(rig.table.checkOrCall()) << "a press of a disabled button does nothing";
     EXPECT_EQ(rig.s().cash[You], 1100);
 }
 
@@ -577,7 +577,7 @@ TEST(AllOutWin, ReachingTheTargetEndsTheGame) {
     rig.midHand(3, Robot, -10000);
     for (int seat : {Freak, Geek, Master, Champ, Pinhead, Expert}) rig.fold(seat);
     rig.s().cash[You] = 1750;
-    ASSERT_TRUE(rig.table.playerbets());  // Robot folds against the raise: 1750 - 8 + 108
+    ASSERT_TRUE(rig.table.raise());  // Robot folds against the raise: 1750 - 8 + 108
     EXPECT_EQ(rig.s().cash[You], 1850);
     const std::vector<std::string> messages = rig.host.texts(testing::HostEvent::Message);
     EXPECT_EQ(messages, (std::vector<std::string>{"You win!"}));

@@ -39,7 +39,7 @@ TEST_F(Deal, WritesTheStatisticsAndTheCashInOrderFirst) {
     nextBigBlindOnRobot();
     forget();
 
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
     EXPECT_EQ(store.writes, (Writes{{"Stats/showdowns", 3},
                                     {"Stats/handsplayed", 7},
                                     {"Stats/handswon", 2},
@@ -66,7 +66,7 @@ TEST_F(Deal, HumanWithoutCashLosesAfterTheWrites) {
     const std::vector<std::string> statusesBefore{display().status[Freak].text, display().status[Robot].text};
     forget();
 
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
     EXPECT_EQ(store.writes.size(), 11u);
     EXPECT_EQ(store.writes[4], (std::pair<std::string, int32_t>{"Cash/player", 0}));
     EXPECT_EQ(store.writes[5], (std::pair<std::string, int32_t>{"Cash/geek", -4}));
@@ -87,7 +87,7 @@ TEST_F(Deal, HumanWithoutCashLosesAfterTheWrites) {
 
     // A disabled Deal does nothing.
     forget();
-    EXPECT_FALSE(table.newgame());
+    EXPECT_FALSE(table.deal());
     EXPECT_TRUE(host.events.empty());
     EXPECT_TRUE(store.writes.empty());
 }
@@ -95,7 +95,7 @@ TEST_F(Deal, HumanWithoutCashLosesAfterTheWrites) {
 TEST_F(Deal, HumanWithExactlyNothingLoses) {
     state().cash[You] = 0;
     forget();
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
     EXPECT_EQ(describeAll(host.events), (std::vector<std::string>{kBoardErase, "message Game over: You lose!"}));
     expectTableButtonsOff();
 }
@@ -107,7 +107,7 @@ TEST_F(Deal, EveryOpponentBrokeWins) {
     const auto drawsBefore = table.random().draws();
     forget();
 
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
     EXPECT_EQ(store.writes.size(), 11u);
     EXPECT_EQ(describeAll(host.events), (std::vector<std::string>{kBoardErase, "message Game over: You win!"}));
     expectTableButtonsOff();
@@ -122,7 +122,7 @@ TEST_F(Deal, OneOpponentWithOneChipStillGetsAHand) {
     nextBigBlindOnRobot();
     forget();
 
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
     EXPECT_EQ(countKind(host.events, HostEvent::Message), 0);
     EXPECT_EQ(state().street, 1);
     EXPECT_EQ(state().seatsOut, 6);
@@ -155,7 +155,7 @@ TEST_F(Deal, BlindsMoveOneSeatPerHandRoundTheTable) {
         if (display().btnpass.enabled) finishHand();
         setCash(1200);
         state().cash[Champ] = 0;
-        ASSERT_TRUE(table.newgame());
+        ASSERT_TRUE(table.deal());
 
         const int small = smallBlindOf.at(big);
         EXPECT_EQ(state().blindSeat, big);
@@ -197,7 +197,7 @@ TEST_F(Deal, SmallBetOfFiveBlindsTwoAndFiveAndLeavesTheCaptions) {
     state().bigBet = 10;
     nextBigBlindOnRobot();
     ASSERT_EQ(display().btnstay.caption, "Check");  // the fold left it so
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
     EXPECT_EQ(state().smallBlind, 2);
     EXPECT_EQ(state().bigBlind, 5);
     EXPECT_EQ(state().toCall, 5);
@@ -217,7 +217,7 @@ TEST_F(Deal, PreflopRedrawShowsFacesBacksAndNothingForBrokeSeats) {
     state().cash[Pinhead] = -7;
     nextBigBlindOnRobot();
     forget();
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
 
     const TableState& s = state();
     const auto card = [&](int record) { return std::to_string(face(s.cardRec[record])); };
@@ -263,7 +263,7 @@ TEST_F(Deal, ShufflesFromTheLastOrderAndKeepsBothDecksWhole) {
             std::swap(deck[a], deck[probe.next() % 52]);
         }
         deckMoved |= deck != state().deck;
-        ASSERT_TRUE(table.newgame());
+        ASSERT_TRUE(table.deal());
 
         const TableState& s = state();
         ASSERT_EQ(s.oddsDeck, odds);

@@ -129,7 +129,6 @@ void place(Rig& rig, const OddsPosition& p) {
     rig.s().street = p.street;
     rig.s().aiLevel = p.level;
     rig.s().strength = p.previous;
-    rig.s().noRaise = false;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -164,10 +163,10 @@ TEST(OddsRoutine, HoleCardTableLines) {
         Rig rig;
         place(rig, position(c.first, c.second, {"2s", "3h", "9c", "Kd", "5s"}, 1, -1, 50));
         rig.forget();
-        rig.table.estimateOdds();
+        const OddsEstimate estimate = rig.table.estimateOdds();
         EXPECT_EQ(rig.s().strength, 50 + c.adjustment);
         EXPECT_EQ(rig.draws(), 0u);
-        EXPECT_FALSE(rig.s().noRaise);
+        EXPECT_FALSE(estimate.noRaise);
     }
 }
 
@@ -225,8 +224,8 @@ TEST(OddsRoutine, FlopTestBarsWeakHandsFromRaising) {
         place(rig, position(c.first, c.second, c.board, 2, -1, 50));
         rig.rolls({rollAtMost(50)});
         rig.forget();
-        rig.table.estimateOdds();
-        EXPECT_EQ(rig.s().noRaise, c.noRaise);
+        const OddsEstimate estimate = rig.table.estimateOdds();
+        EXPECT_EQ(estimate.noRaise, c.noRaise);
         EXPECT_EQ(rig.s().strength, 50);
         EXPECT_EQ(rig.draws(), 1u);
     }
@@ -238,14 +237,14 @@ TEST(OddsRoutine, AfterThePreflopOneRollAbove50BarsAnyHand) {
         Rig rig;
         place(rig, position("Kc", "4d", {"Ks", "9h", "2d", "7c", "3s"}, street, -1, 50));
         rig.rolls({rollIs(roll)});
-        rig.table.estimateOdds();
-        EXPECT_EQ(rig.s().noRaise, noRaise);
+        const OddsEstimate estimate = rig.table.estimateOdds();
+        EXPECT_EQ(estimate.noRaise, noRaise);
     }
     Rig turn;  // no flop test after the flop
     place(turn, position("Ac", "Qd", {"Ks", "9h", "2d", "7c", "3s"}, 3, -1, 50));
     turn.rolls({rollAtMost(50)});
-    turn.table.estimateOdds();
-    EXPECT_FALSE(turn.s().noRaise);
+    const OddsEstimate estimate = turn.table.estimateOdds();
+    EXPECT_FALSE(estimate.noRaise);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -265,9 +264,9 @@ TEST(OddsRoutine, SimulatedDealsDrawsAndDivisorsAtEveryLevelAndStreet) {
                 Random rng = rig.table.random();
                 const OddsOutcome expected = modelOdds(p, deck, rng);
                 rig.forget();
-                rig.table.estimateOdds();
+                const OddsEstimate estimate = rig.table.estimateOdds();
                 EXPECT_EQ(rig.s().strength, expected.strength);
-                EXPECT_EQ(rig.s().noRaise, expected.noRaise);
+                EXPECT_EQ(estimate.noRaise, expected.noRaise);
                 EXPECT_EQ(rig.draws(), uint64_t(level + 1) * 202 + (street == 1 ? 0 : 1));
                 EXPECT_EQ(rig.s().oddsDeck, deck);
                 if (level == 500 || level == 1) {
@@ -306,7 +305,7 @@ TEST(Advice, RunsTwoThousandAndOneDealsForTheHumanWithoutTheBonus) {
         Random rng = rig.table.random();
         const OddsOutcome expected = modelOdds(p, deck, rng);
         rig.forget();
-        ASSERT_TRUE(rig.table.Advice1Click());
+        ASSERT_TRUE(rig.table.advice());
         EXPECT_EQ(rig.s().strength, advised(expected.strength));
         EXPECT_EQ(rig.draws(), 2001u * 202 + (street == 1 ? 0 : 1));
         EXPECT_EQ(rig.s().aiLevel, 600);
@@ -320,14 +319,14 @@ TEST(Advice, RunsTwoThousandAndOneDealsForTheHumanWithoutTheBonus) {
 TEST(Advice, AfterTheHumansFoldItStillRatesTheHoleCardsWithTheWholeBoard) {
     Rig rig;
     rig.midHand(3, Robot, 20);
-    ASSERT_TRUE(rig.table.playerpasses());
+    ASSERT_TRUE(rig.table.fold());
     ASSERT_EQ(rig.s().street, 5);
     const OddsPosition p = position("8d", "6c", testing::kNeutralBoard, 5, 2000);
     Deck deck = rig.s().oddsDeck;
     Random rng = rig.table.random();
     const int32_t strength = advised(modelOdds(p, deck, rng).strength);
     rig.forget();
-    ASSERT_TRUE(rig.table.Advice1Click());
+    ASSERT_TRUE(rig.table.advice());
     EXPECT_EQ(rig.s().strength, strength);
     EXPECT_EQ(rig.draws(), 2001u * 202 + 1);
 }
@@ -391,7 +390,7 @@ TEST(Advice, RatingWordsAndLeftEdgesAtTheBoundaries) {
         rig.board(c.board);
         rig.s().oddsDeck = start;
         rig.table.randomForTesting().seed(seed);
-        ASSERT_TRUE(rig.table.Advice1Click());
+        ASSERT_TRUE(rig.table.advice());
         ASSERT_EQ(rig.s().strength, c.strength);
         EXPECT_EQ(rig.d().prob.text, c.caption);
         EXPECT_EQ(rig.d().prob.left, c.left);

@@ -48,7 +48,7 @@ TEST(RaiseDecision, ChanceTableRollsAndTheKeepRoll) {
         if (c.street > 1) rolls.push_back(rollIs(c.keepRoll));
         rolls.push_back(rollIs(c.roll));
         rig.rolls(rolls);
-        ASSERT_TRUE(rig.table.playerstays());
+        ASSERT_TRUE(rig.table.checkOrCall());
         EXPECT_EQ(rig.s().raised[Freak], c.raises);
         if (c.raises) {
             const int32_t bet = c.street <= 2 ? 4 : 8;
@@ -67,14 +67,14 @@ TEST(RaiseDecision, OnTheFlopAPairBelowAFlopCardNeverRaises) {
     barred.midHand(2, Robot, 10000);
     barred.hole(Freak, "2c", "5d");  // a pair of Twos under the Three and the Jack of the flop
     barred.rolls(raising);
-    ASSERT_TRUE(barred.table.playerstays());
+    ASSERT_TRUE(barred.table.checkOrCall());
     EXPECT_FALSE(barred.s().raised[Freak]);
 
     Rig trips;
     trips.midHand(2, Robot, 10000);
     trips.hole(Freak, "3c", "3d");  // three Threes are not barred, though the Jack is higher
     trips.rolls(raising);
-    ASSERT_TRUE(trips.table.playerstays());
+    ASSERT_TRUE(trips.table.checkOrCall());
     EXPECT_TRUE(trips.s().raised[Freak]);
 }
 
@@ -101,7 +101,7 @@ TEST(StayInDecision, FoldThresholdsByStreetAndSeatsOut) {
         rig.midHand(c.street, Robot, c.strength);
         for (int seat = Robot; seat < Robot + c.out; ++seat) rig.fold(seat);
         rig.raiseBy(Geek, 8);
-        ASSERT_TRUE(rig.table.playerpasses());
+        ASSERT_TRUE(rig.table.fold());
         EXPECT_EQ(rig.s().folded[Freak], c.folds);
         EXPECT_EQ(rig.s().cash[Freak], c.folds ? 1000 : 992);
     }
@@ -114,7 +114,7 @@ TEST(RaiseDecision, ARaiseIsNotLimitedByCashAndPlaysAChipSound) {
     rig.s().soundOn = true;
     rig.rolls({rollAtMost(50), rollIs(99)});
     const int chipRoll = rig.upcomingRoll(3);
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_TRUE(rig.s().raised[Freak]);
     EXPECT_EQ(rig.s().cash[Freak], -5);
     EXPECT_EQ(rig.d().cashLabel[Freak], "-5");
@@ -126,7 +126,7 @@ TEST(Answer, CashBelowTheAmountFoldsWhateverTheDecision) {
     rig.midHand(3, Robot, 10000);
     rig.s().cash[Freak] = 5;
     rig.raiseBy(Geek, 6);
-    ASSERT_TRUE(rig.table.playerpasses());
+    ASSERT_TRUE(rig.table.fold());
     EXPECT_TRUE(rig.s().folded[Freak]);
     EXPECT_EQ(rig.s().cash[Freak], 5);
     EXPECT_EQ(rig.erasedSeats(), (std::vector<int>{Freak, You}));
@@ -137,7 +137,7 @@ TEST(Answer, CallingWithTheLastChipsLeavesTheSeatOutOfEveryLaterAction) {
     rig.midHand(3, Geek, 20);
     rig.s().cash[Freak] = 5;
     rig.raiseBy(Geek, 5);
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.s().cash[Freak], 0);
     EXPECT_EQ(rig.d().status[Freak].text, "Calls") << "not live, so its status is not cleared";
     EXPECT_FALSE(rig.s().folded[Freak]);
@@ -145,7 +145,7 @@ TEST(Answer, CallingWithTheLastChipsLeavesTheSeatOutOfEveryLaterAction) {
 
     // The human raises: Geek to Robot answer; Freak's turn does nothing; Geek's closes the turn.
     rig.forget();
-    ASSERT_TRUE(rig.table.playerbets());
+    ASSERT_TRUE(rig.table.raise());
     EXPECT_EQ(rig.s().cash[Freak], 0);
     EXPECT_EQ(rig.d().status[Freak].text, "Calls");
     EXPECT_EQ(rig.s().street, 4);

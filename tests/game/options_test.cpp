@@ -15,19 +15,19 @@ protected:
 
     void open() {
         if (!display().panel.visible) {
-            ASSERT_TRUE(table.Options1Click());
+            ASSERT_TRUE(table.toggleOptions());
         }
     }
     // Types a text into a box and presses its Enter button.
     void enterMoney(const std::string& text) {
-        ASSERT_TRUE(table.setMoneyText(text));
+        ASSERT_TRUE(table.typeInitialCash(text));
         forget();
-        ASSERT_TRUE(table.enterClick());
+        ASSERT_TRUE(table.enterInitialCash());
     }
     void enterUntil(const std::string& text) {
-        ASSERT_TRUE(table.setUntilText(text));
+        ASSERT_TRUE(table.typePlayUntil(text));
         forget();
-        ASSERT_TRUE(table.unenterClick());
+        ASSERT_TRUE(table.enterPlayUntil());
     }
     std::vector<std::string> messages() const { return host.texts(HostEvent::Message); }
 };
@@ -37,28 +37,28 @@ TEST_F(Options, HiddenPanelIgnoresItsControls) {
     const std::vector<std::string> displayBefore = lines(display());
     forget();
 
-    EXPECT_FALSE(table.setMoneyText("500"));
-    EXPECT_FALSE(table.setUntilText("500"));
-    EXPECT_FALSE(table.enterClick());
-    EXPECT_FALSE(table.unenterClick());
-    EXPECT_FALSE(table.betchange(true));
-    EXPECT_FALSE(table.betchange(false));
-    EXPECT_FALSE(table.Changeback(7));
-    EXPECT_FALSE(table.LevelsClick(3));
-    EXPECT_FALSE(table.SoundOff1Click());
-    EXPECT_FALSE(table.CloseClick());
+    EXPECT_FALSE(table.typeInitialCash("500"));
+    EXPECT_FALSE(table.typePlayUntil("500"));
+    EXPECT_FALSE(table.enterInitialCash());
+    EXPECT_FALSE(table.enterPlayUntil());
+    EXPECT_FALSE(table.stepLimits(true));
+    EXPECT_FALSE(table.stepLimits(false));
+    EXPECT_FALSE(table.chooseCardBack(7));
+    EXPECT_FALSE(table.chooseLevel(3));
+    EXPECT_FALSE(table.toggleSound());
+    EXPECT_FALSE(table.closeOptions());
     EXPECT_EQ(lines(state()), stateBefore);
     EXPECT_EQ(lines(display()), displayBefore);
     EXPECT_TRUE(host.events.empty());
     EXPECT_TRUE(store.writes.empty());
 
     // Options flips the panel; Ok only hides it.
-    EXPECT_TRUE(table.Options1Click());
+    EXPECT_TRUE(table.toggleOptions());
     EXPECT_TRUE(display().panel.visible);
-    EXPECT_TRUE(table.Options1Click());
+    EXPECT_TRUE(table.toggleOptions());
     EXPECT_FALSE(display().panel.visible);
-    EXPECT_TRUE(table.Options1Click());
-    EXPECT_TRUE(table.CloseClick());
+    EXPECT_TRUE(table.toggleOptions());
+    EXPECT_TRUE(table.closeOptions());
     EXPECT_FALSE(display().panel.visible);
 }
 
@@ -126,11 +126,11 @@ TEST(OptionsStored, OneMillionIsAcceptedAndOneMoreIsOffLimits) {
     store.values[{"Cash", "until"}] = 1000001;
     Table table(host, store);
     table.startUp();
-    table.Options1Click();
+    table.toggleOptions();
     store.writes.clear();
 
-    EXPECT_TRUE(table.enterClick());
-    EXPECT_TRUE(table.unenterClick());
+    EXPECT_TRUE(table.enterInitialCash());
+    EXPECT_TRUE(table.enterPlayUntil());
     EXPECT_EQ(host.texts(HostEvent::Message),
               (std::vector<std::string>{"New initial cash value confirmation", "the value is off limits"}));
     EXPECT_EQ(store.writes, (Writes{{"Cash/initial", 1000000}}));
@@ -140,7 +140,7 @@ TEST(OptionsStored, OneMillionIsAcceptedAndOneMoreIsOffLimits) {
 TEST_F(Options, FirstStepRightAfterStartUpSetsFourAndEight) {
     open();
     forget();
-    EXPECT_TRUE(table.betchange(true));
+    EXPECT_TRUE(table.stepLimits(true));
     EXPECT_EQ(display().panel.upDown1, 2);
     EXPECT_EQ(state().smallBet, 4);
     EXPECT_EQ(state().bigBet, 8);
@@ -152,17 +152,17 @@ TEST_F(Options, FirstStepRightAfterStartUpSetsFourAndEight) {
 TEST_F(Options, StepsStopAtEitherEndButStillWrite) {
     open();
     forget();
-    EXPECT_TRUE(table.betchange(false));  // at position 1 already
+    EXPECT_TRUE(table.stepLimits(false));  // at position 1 already
     EXPECT_EQ(display().panel.upDown1, 1);
     EXPECT_EQ(display().panel.label3, "2");
     EXPECT_EQ(display().panel.label4, "4");
-    EXPECT_TRUE(table.betchange(false));
+    EXPECT_TRUE(table.stepLimits(false));
     EXPECT_EQ(store.writes, (Writes{{"Bet/Small", 2}, {"Bet/Big", 4}, {"Bet/Small", 2}, {"Bet/Big", 4}}));
 
-    for (int press = 0; press < 4; ++press) table.betchange(true);
+    for (int press = 0; press < 4; ++press) table.stepLimits(true);
     EXPECT_EQ(display().panel.upDown1, 5);
     forget();
-    EXPECT_TRUE(table.betchange(true));
+    EXPECT_TRUE(table.stepLimits(true));
     EXPECT_EQ(display().panel.upDown1, 5);
     EXPECT_EQ(state().smallBet, 10);
     EXPECT_EQ(state().bigBet, 20);
@@ -181,20 +181,20 @@ TEST(OptionsStored, UpDownStartsAtOneWhateverTheStoredLimits) {
     table.startUp();
     EXPECT_EQ(table.display().panel.label3, "8");
     EXPECT_EQ(table.display().panel.label4, "16");
-    table.Options1Click();
-    table.betchange(true);
+    table.toggleOptions();
+    table.stepLimits(true);
     EXPECT_EQ(table.state().smallBet, 4);
     EXPECT_EQ(table.state().bigBet, 8);
 }
 
 TEST_F(Options, NewLimitsSetTheNextDealsBlinds) {
     open();
-    for (int press = 0; press < 4; ++press) table.betchange(true);
+    for (int press = 0; press < 4; ++press) table.stepLimits(true);
     EXPECT_EQ(state().pot, 6);  // the hand in progress keeps its blinds
     finishHand();
     setCash(1200);
     state().blindSeat = Expert;  // the next big blind is Robot's
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
     EXPECT_EQ(state().smallBlind, 5);
     EXPECT_EQ(state().bigBlind, 10);
     EXPECT_EQ(state().pot, 15);
@@ -206,7 +206,7 @@ TEST_F(Options, NewLimitsSetTheNextDealsBlinds) {
 TEST_F(Options, CardBackRedrawsFaceDownCardsAtOnce) {
     open();
     forget();
-    EXPECT_TRUE(table.Changeback(7));
+    EXPECT_TRUE(table.chooseCardBack(7));
     EXPECT_EQ(state().cardBack, 59);
     EXPECT_EQ(display().panel.cardbacks, 7);
     EXPECT_EQ(store.writes, (Writes{{"Card/back", 59}}));
@@ -215,8 +215,8 @@ TEST_F(Options, CardBackRedrawsFaceDownCardsAtOnce) {
     EXPECT_EQ(expected[2], "draw 59 at 117 335");  // Freak's first card shows back 8
 
     forget();
-    EXPECT_FALSE(table.Changeback(8));
-    EXPECT_FALSE(table.Changeback(-1));
+    EXPECT_FALSE(table.chooseCardBack(8));
+    EXPECT_FALSE(table.chooseCardBack(-1));
     EXPECT_TRUE(host.events.empty());
     EXPECT_TRUE(store.writes.empty());
 }
@@ -224,15 +224,15 @@ TEST_F(Options, CardBackRedrawsFaceDownCardsAtOnce) {
 TEST_F(Options, LevelsSetTheComputerStrength) {
     open();
     forget();
-    for (int item : {3, 1, 2, 0}) ASSERT_TRUE(table.LevelsClick(item));
+    for (int item : {3, 1, 2, 0}) ASSERT_TRUE(table.chooseLevel(item));
     EXPECT_EQ(store.writes, (Writes{{"Levels/comp", 900}, {"Levels/comp", 600}, {"Levels/comp", 800},
                                     {"Levels/comp", 400}}));
     EXPECT_EQ(state().aiLevel, 400);
     EXPECT_EQ(display().panel.levels, 0);
-    ASSERT_TRUE(table.LevelsClick(2));
+    ASSERT_TRUE(table.chooseLevel(2));
     EXPECT_EQ(state().aiLevel, 800);
     EXPECT_EQ(display().panel.levels, 2);
-    EXPECT_FALSE(table.LevelsClick(4));
+    EXPECT_FALSE(table.chooseLevel(4));
     EXPECT_EQ(state().aiLevel, 800);
 }
 
@@ -240,10 +240,10 @@ TEST_F(Options, SoundPressedTwiceWritesOffThenOn) {
     open();
     forget();
     ASSERT_TRUE(state().soundOn);
-    ASSERT_TRUE(table.SoundOff1Click());
+    ASSERT_TRUE(table.toggleSound());
     EXPECT_FALSE(state().soundOn);
     EXPECT_EQ(display().panel.soundOff1, "Off");
-    ASSERT_TRUE(table.SoundOff1Click());
+    ASSERT_TRUE(table.toggleSound());
     EXPECT_TRUE(state().soundOn);
     EXPECT_EQ(display().panel.soundOff1, "On");
     EXPECT_EQ(store.writes, (Writes{{"Settings/Sound", 0}, {"Settings/Sound", 1}}));
@@ -255,9 +255,9 @@ TEST_F(Options, StatisticsWindowShowsAndResetsTheCounts) {
     state().handsWon = 5;
     state().showdownCount = 7;
     forget();
-    EXPECT_FALSE(table.dxButton2Click());  // Reset lives in the window
+    EXPECT_FALSE(table.resetStats());  // Reset lives in the window
 
-    EXPECT_TRUE(table.Stats1Click());
+    EXPECT_TRUE(table.showStats());
     EXPECT_EQ(describeAll(host.events), std::vector<std::string>{"window " + std::to_string(int(ModalWindow::Stats))});
     EXPECT_EQ(display().lblhandsplayed, "12");
     EXPECT_EQ(display().lblhandswon, "5");
@@ -267,10 +267,10 @@ TEST_F(Options, StatisticsWindowShowsAndResetsTheCounts) {
     // Reset inside the window: zeros at once, in memory, on the labels and in the file.
     host.insideWindow = [this](ModalWindow window) {
         if (window == ModalWindow::Stats) {
-            EXPECT_TRUE(table.dxButton2Click());
+            EXPECT_TRUE(table.resetStats());
         }
     };
-    EXPECT_TRUE(table.Stats1Click());
+    EXPECT_TRUE(table.showStats());
     EXPECT_EQ(store.writes, (Writes{{"Stats/showdowns", 0}, {"Stats/handsplayed", 0}, {"Stats/handswon", 0}}));
     EXPECT_EQ(state().handsPlayed, 0);
     EXPECT_EQ(state().handsWon, 0);
@@ -283,7 +283,7 @@ TEST_F(Options, StatisticsWindowShowsAndResetsTheCounts) {
     finishHand();
     state().blindSeat = Expert;  // the next big blind is Robot's: nobody answers it
     forget();
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
     ASSERT_GE(store.writes.size(), 3u);
     EXPECT_EQ(Writes(store.writes.begin(), store.writes.begin() + 3),
               (Writes{{"Stats/showdowns", 0}, {"Stats/handsplayed", 1}, {"Stats/handswon", 0}}));

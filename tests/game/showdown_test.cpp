@@ -26,7 +26,7 @@ Writes statsThenCash(int32_t showdowns, int32_t played, int32_t won, const std::
 // never raises on the river) and closes the hand.
 void riverCheck(Rig& rig) {
     rig.forget();
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     ASSERT_EQ(rig.s().street, 5);
 }
 
@@ -144,7 +144,7 @@ protected:
 
 TEST_F(KickerSums, EqualSumsTie) {
     rig.fold(Master);
-    ASSERT_TRUE(rig.table.playerpasses());
+    ASSERT_TRUE(rig.table.fold());
     EXPECT_EQ(rig.d().theresult.text, "Freak , Geek win");
     EXPECT_EQ(rig.d().theresult.left, 430);
     EXPECT_EQ(rig.s().cash[Freak], 1050);
@@ -152,7 +152,7 @@ TEST_F(KickerSums, EqualSumsTie) {
 }
 
 TEST_F(KickerSums, TheHigherSumWinsAloneAndTheFoldedHumanIsOnlyCountedAsPlaying) {
-    ASSERT_TRUE(rig.table.playerpasses());
+    ASSERT_TRUE(rig.table.fold());
     EXPECT_EQ(rig.d().theresult.text, "Master wins");
     EXPECT_EQ(rig.d().theresult.left, 445);
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 1000, 1000, 1100, 1000, 1000, 1000, 1000}));
@@ -169,7 +169,7 @@ TEST(Showdown, OneOpponentLeftAfterTheHumansFoldTakesThePotUnseen) {
     Rig rig;
     rig.midHand(4, Robot, 20);
     for (int seat : {Freak, Geek, Master, Champ, Pinhead, Expert}) rig.fold(seat);
-    ASSERT_TRUE(rig.table.playerpasses());
+    ASSERT_TRUE(rig.table.fold());
     EXPECT_EQ(rig.statuses(), Statuses(8, ""));
     EXPECT_EQ(rig.d().theresult.text, "Robot wins");
     EXPECT_EQ(rig.d().theresult.left, 452);
@@ -202,7 +202,7 @@ TEST(Showdown, ReachedAgainInTheSameActionItPaysAndCountsOnce) {
     rig.s().soundOn = true;
     // The call settles Freak's raise; in the skipping chain Master's turn closes the river and
     // Champ to Robot, then the handler itself, reach the showdown again.
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.s().street, 5);
     EXPECT_EQ(rig.draws(), 2u) << "only Geek decided";
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{992, 1000, 1000, 1000, 1000, 1000, 1054, 1054}));
@@ -234,7 +234,7 @@ TEST(Showdown, TheWinningsTargetEndsTheGameOneBoxPerSeatInSeatOrder) {
     rig.s().cash[You] = 1750;   // 1850 after the pot: past 1200 + 600
     rig.s().cash[Robot] = 1900; // already past the target, though it loses this hand
     rig.forget();
-    ASSERT_TRUE(rig.table.playerstays());
+    ASSERT_TRUE(rig.table.checkOrCall());
     std::vector<std::pair<std::string, std::string>> boxes;
     for (const testing::HostEvent& e : rig.host.events)
         if (e.kind == testing::HostEvent::Message) boxes.emplace_back(e.caption, e.text);
@@ -252,7 +252,7 @@ TEST(Showdown, WhenNoSeatTakesPartThePlaceholderWinnerIsNamedAndNobodyIsPaid) {
     for (int seat : kOpponents) rig.s().cash[seat] = 0;  // all called with their last chips
     setStats(rig);
     rig.s().soundOn = true;
-    ASSERT_TRUE(rig.table.playerpasses());
+    ASSERT_TRUE(rig.table.fold());
     EXPECT_EQ(rig.d().theresult.text, "Champ wins");
     EXPECT_EQ(rig.d().theresult.left, 452);
     EXPECT_TRUE(rig.d().status[Champ].italic);

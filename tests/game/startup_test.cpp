@@ -244,7 +244,7 @@ TEST_F(FirstHand, ExpertBrokeGivesRobotTheSmallBlindAndYouTheBigBlind) {
                                     {"Cash/robot", 1198}}));
 
     // The next hand moves the blinds one seat on from there: Freak big blind, the human small.
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
     EXPECT_EQ(state().blindSeat, 7);
     EXPECT_EQ(display().status[You].text, "Small Blind");
     EXPECT_EQ(display().status[Freak].text, "Big Blind");
@@ -331,7 +331,7 @@ TEST_F(FirstHand, NoSeatWithChipsEndsTheGameAtOnce) {
     EXPECT_EQ(state().seatsOut, 8);
     EXPECT_EQ(state().pot, 6);
     EXPECT_EQ(store.writes, (Writes{{"Card/back", 52}, {"Levels/comp", 400}}));
-    EXPECT_FALSE(table.newgame());
+    EXPECT_FALSE(table.deal());
 }
 
 // A stored position in which the human has lost is dealt as usual; the next Deal ends it.
@@ -349,7 +349,7 @@ TEST_F(FirstHand, StoredLostGameIsDealtAsUsual) {
     state().strength = 10000;
     finishHand();
     EXPECT_EQ(state().cash[You], 0);
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
     EXPECT_EQ(host.texts(HostEvent::Message), std::vector<std::string>{"You lose!"});
 }
 
@@ -360,9 +360,9 @@ protected:
         startUp();
     }
     void typeMoney(const std::string& text) {
-        table.Options1Click();
-        table.setMoneyText(text);
-        table.Options1Click();
+        table.toggleOptions();
+        table.typeInitialCash(text);
+        table.toggleOptions();
     }
     // A finished hand whose showdown left its winners' labels yellow.
     void finishWithYellowWinner() {
@@ -381,7 +381,7 @@ TEST_F(NewGame, NoChangesNothingButReseedsTheGenerator) {
     host.now = 1800000000;
     host.answerYes = false;
 
-    EXPECT_TRUE(table.NewGame1Click());
+    EXPECT_TRUE(table.newGame());
     EXPECT_EQ(describeAll(host.events), std::vector<std::string>{"ask New game: Are you sure?"});
     EXPECT_EQ(lines(state()), stateBefore);
     EXPECT_EQ(lines(display()), displayBefore);
@@ -392,13 +392,13 @@ TEST_F(NewGame, NoChangesNothingButReseedsTheGenerator) {
 TEST_F(NewGame, StartsOverWithTheTypedCashAfterAFinishedGame) {
     finishHand();
     state().cash[You] = 0;
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
     ASSERT_EQ(host.texts(HostEvent::Message), std::vector<std::string>{"You lose!"});
     typeMoney("2000");
     forget();
     host.now = 1800000000;
 
-    EXPECT_TRUE(table.NewGame1Click());
+    EXPECT_TRUE(table.newGame());
     for (int seat : kSeatOrder) {
         const int32_t cash = seat == Expert ? 1998 : seat == Robot ? 1996 : 2000;
         EXPECT_EQ(state().cash[seat], cash) << seat;
@@ -435,7 +435,7 @@ TEST_F(NewGame, MoneyTextThatIsNotANumberOnlyWhitensTheStatuses) {
     for (StatusLabel& label : whitened.status) label.color = LabelColor::White;
     forget();
 
-    EXPECT_TRUE(table.NewGame1Click());
+    EXPECT_TRUE(table.newGame());
     EXPECT_EQ(describeAll(host.events),
               (std::vector<std::string>{"ask New game: Are you sure?", "error '12a' is not a valid integer value"}));
     EXPECT_EQ(lines(state()), stateBefore);
@@ -446,7 +446,7 @@ TEST_F(NewGame, MoneyTextThatIsNotANumberOnlyWhitensTheStatuses) {
     for (const std::string text : {"", " 100", "0x10", "1e3", "+-5"}) {
         typeMoney(text);
         forget();
-        EXPECT_TRUE(table.NewGame1Click());
+        EXPECT_TRUE(table.newGame());
         EXPECT_EQ(host.texts(HostEvent::Error), std::vector<std::string>{"'" + text + "' is not a valid integer value"});
         EXPECT_EQ(lines(state()), stateBefore) << text;
     }
@@ -455,7 +455,7 @@ TEST_F(NewGame, MoneyTextThatIsNotANumberOnlyWhitensTheStatuses) {
 TEST_F(NewGame, ZeroOrLessIsAcceptedAndLeavesEverySeatBroke) {
     typeMoney("0");
     forget();
-    EXPECT_TRUE(table.NewGame1Click());
+    EXPECT_TRUE(table.newGame());
     EXPECT_EQ(state().seatsOut, 8);
     EXPECT_EQ(state().initialCash, 0);
     for (int seat : kSeatOrder) EXPECT_EQ(state().cash[seat], 0) << seat;
@@ -467,11 +467,11 @@ TEST_F(NewGame, ZeroOrLessIsAcceptedAndLeavesEverySeatBroke) {
 
     finishHand();
     forget();
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
     EXPECT_EQ(host.texts(HostEvent::Message), std::vector<std::string>{"You lose!"});
 
     typeMoney("-5");
-    EXPECT_TRUE(table.NewGame1Click());
+    EXPECT_TRUE(table.newGame());
     EXPECT_EQ(state().seatsOut, 8);
     for (int seat : kSeatOrder) EXPECT_EQ(state().cash[seat], -5) << seat;
 }

@@ -197,7 +197,7 @@ protected:
 
     // The human folds and the showdown among the others ends the hand; Deal is then enabled.
     void finishHand() {
-        ASSERT_TRUE(table.playerpasses());
+        ASSERT_TRUE(table.fold());
         ASSERT_TRUE(table.display().btnnew.enabled);
     }
 

@@ -39,7 +39,7 @@ TEST_F(RefusedWrites, FirstWriteOfADealStopsItAfterTheBoardIsErased) {
     const auto drawsBefore = table.random().draws();
     refuseFrom(1);
 
-    EXPECT_TRUE(table.newgame());
+    EXPECT_TRUE(table.deal());
     EXPECT_EQ(describeAll(host.events), (std::vector<std::string>{kBoardErase, "error " + kRefusal}));
     EXPECT_EQ(store.attempted, std::vector<std::string>{"Stats/showdowns"});
     EXPECT_EQ(lines(state()), lines(expected));
@@ -58,7 +58,7 @@ TEST_F(RefusedWrites, FirstWriteOfADealStopsItAfterTheBoardIsErased) {
     store.acceptAll();
     state().blindSeat = Expert;  // the next big blind is Robot's: nobody answers it
     forget();
-    EXPECT_TRUE(table.newgame());
+    EXPECT_TRUE(table.deal());
     EXPECT_TRUE(errors().empty());
     EXPECT_EQ(store.attempted, statsThenCash());
     EXPECT_EQ(state().street, 1);
@@ -68,7 +68,7 @@ TEST_F(RefusedWrites, FirstWriteOfADealStopsItAfterTheBoardIsErased) {
 TEST_F(RefusedWrites, RefusedCashWriteStopsTheDealThere) {
     finishHand();
     refuseFrom(5);  // Cash/player
-    EXPECT_TRUE(table.newgame());
+    EXPECT_TRUE(table.deal());
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(store.attempted, (std::vector<std::string>{"Stats/showdowns", "Stats/handsplayed", "Stats/handswon",
                                                          "Cash/freak", "Cash/player"}));
@@ -94,7 +94,7 @@ TEST_F(RefusedWrites, RefusedShowdownStillSettlesTheHand) {
     s.strength = 10000;  // every answer calls
     refuseFrom(1);
 
-    EXPECT_TRUE(table.playerpasses());
+    EXPECT_TRUE(table.fold());
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(store.attempted, statsThenCash());
     EXPECT_TRUE(store.writes.empty());
@@ -115,7 +115,7 @@ TEST_F(RefusedWrites, RefusedShowdownStillSettlesTheHand) {
     store.acceptAll();
     s.blindSeat = Expert;
     forget();
-    ASSERT_TRUE(table.newgame());
+    ASSERT_TRUE(table.deal());
     EXPECT_EQ(Writes(store.writes.begin(), store.writes.begin() + 11), (Writes{{"Stats/showdowns", 0},
                                                                               {"Stats/handsplayed", 1},
                                                                               {"Stats/handswon", 0},
@@ -133,7 +133,7 @@ TEST_F(RefusedWrites, RefusedShowdownStillSettlesTheHand) {
 // the pot of 6 plus the call of 4.
 TEST_F(RefusedWrites, RefusedAllOutWinStillPaysTheHuman) {
     refuseFrom(1);
-    EXPECT_TRUE(table.playerstays());
+    EXPECT_TRUE(table.checkOrCall());
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(store.attempted, kCashKeys);
     EXPECT_EQ(state().cash[You], 1200 - 4 + 10);
@@ -148,59 +148,59 @@ TEST_F(RefusedWrites, RefusedAllOutWinStillPaysTheHuman) {
 }
 
 TEST_F(RefusedWrites, OptionsCompleteInMemoryWithOneErrorPerAction) {
-    ASSERT_TRUE(table.Options1Click());
+    ASSERT_TRUE(table.toggleOptions());
 
-    ASSERT_TRUE(table.setMoneyText("500"));
+    ASSERT_TRUE(table.typeInitialCash("500"));
     refuseFrom(1);
-    EXPECT_TRUE(table.enterClick());
+    EXPECT_TRUE(table.enterInitialCash());
     EXPECT_EQ(host.texts(HostEvent::Message), std::vector<std::string>{"New initial cash value confirmation"});
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(state().initialCash, 500);
     for (int seat : kSeatOrder) EXPECT_EQ(display().cashLabel[seat], "500") << seat;
 
-    ASSERT_TRUE(table.setUntilText("700"));
+    ASSERT_TRUE(table.typePlayUntil("700"));
     refuseFrom(1);
-    EXPECT_TRUE(table.unenterClick());
+    EXPECT_TRUE(table.enterPlayUntil());
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(state().playUntil, 700);
 
     refuseFrom(1);
-    EXPECT_TRUE(table.betchange(true));
+    EXPECT_TRUE(table.stepLimits(true));
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(store.attempted, (std::vector<std::string>{"Bet/Small", "Bet/Big"}));
     EXPECT_EQ(state().bigBet, 8);
     EXPECT_EQ(display().panel.label4, "8");
 
     refuseFrom(1);
-    EXPECT_TRUE(table.Changeback(3));
+    EXPECT_TRUE(table.chooseCardBack(3));
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(state().cardBack, 55);
     EXPECT_EQ(drawsOnly(host.events), preflopDraws(state()));
 
     refuseFrom(1);
-    EXPECT_TRUE(table.LevelsClick(2));
+    EXPECT_TRUE(table.chooseLevel(2));
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(state().aiLevel, 800);
 
     refuseFrom(1);
-    EXPECT_TRUE(table.SoundOff1Click());
+    EXPECT_TRUE(table.toggleSound());
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_TRUE(state().soundOn);
     EXPECT_EQ(display().panel.soundOff1, "On");
 
     state().handsPlayed = 4;
-    host.insideWindow = [this](ModalWindow) { table.dxButton2Click(); };
+    host.insideWindow = [this](ModalWindow) { table.resetStats(); };
     refuseFrom(1);
-    EXPECT_TRUE(table.Stats1Click());
+    EXPECT_TRUE(table.showStats());
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(store.attempted, (std::vector<std::string>{"Stats/showdowns", "Stats/handsplayed", "Stats/handswon"}));
     EXPECT_EQ(state().handsPlayed, 0);
     EXPECT_EQ(display().lblhandsplayed, "0");
 
     // Input the panel refuses writes nothing, so it reports no error either.
-    ASSERT_TRUE(table.setMoneyText("99"));
+    ASSERT_TRUE(table.typeInitialCash("99"));
     refuseFrom(1);
-    EXPECT_TRUE(table.enterClick());
+    EXPECT_TRUE(table.enterInitialCash());
     EXPECT_TRUE(errors().empty());
     EXPECT_TRUE(store.attempted.empty());
 }

@@ -12,7 +12,7 @@
 
 namespace trelvist::ui::test {
 
-TableFixture::TableFixture(const QString& settings, SettingsFile file, uint32_t clock)
+TableFixture::TableFixture(const QString& settings, SettingsFile file, uint32_t clock, Boxes boxes)
     : oldConfigHome_(qgetenv("XDG_CONFIG_HOME")) {
     static const bool lookApplied = (applyGameLook(), true);
     Q_UNUSED(lookApplied);
@@ -26,13 +26,13 @@ TableFixture::TableFixture(const QString& settings, SettingsFile file, uint32_t 
             qFatal("cannot write %s", qPrintable(path));
     }
     settings_ = std::make_unique<IniFile>(path.toStdString());
-    window_ = std::make_unique<MainWindow>(*settings_);
-    window_->host().setBoxHook([this](const BoxRequest& box) {
-        boxes.push_back(box);
-        return answer;
-    });
-    window_->host().setBeep([this] { ++beeps; });
-    window_->host().setClock([clock] { return clock; });
+    HostHooks hooks{.beep = [this] { ++beeps; }, .clock = [clock] { return clock; }};
+    if (boxes == Boxes::Answered)
+        hooks.answerBox = [this](const BoxRequest& box) {
+            this->boxes.push_back(box);
+            return answer;
+        };
+    window_ = std::make_unique<MainWindow>(*settings_, std::move(hooks));
     window_->startUp();
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get())) qFatal("the window was not shown");

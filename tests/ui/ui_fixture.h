@@ -16,13 +16,15 @@
 namespace trelvist::ui::test {
 
 enum class SettingsFile { Writable, Unwritable };
+// Boxes answered by the test, or real ones a person (or a ModalWatch) answers.
+enum class Boxes { Answered, Real };
 
 class TableFixture {
 public:
     // `settings` is written as the settings file before the window starts up; the game's
     // clock stands still at `clock`, so every run deals the same cards.
     explicit TableFixture(const QString& settings = {}, SettingsFile file = SettingsFile::Writable,
-                          uint32_t clock = 1);
+                          uint32_t clock = 1, Boxes boxes = Boxes::Answered);
     ~TableFixture();
 
     MainWindow& window() { return *window_; }

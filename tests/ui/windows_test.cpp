@@ -132,8 +132,7 @@ private slots:
     }
 
     void realBoxesCarryTheirCaptions() {
-        TableFixture f;
-        f.window().host().setBoxHook(nullptr);
+        TableFixture f({}, SettingsFile::Writable, 1, Boxes::Real);
         QString question;
         QStringList buttons;
         ModalWatch watch5([&](QWidget* w) {

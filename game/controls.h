@@ -1,0 +1,49 @@
+#pragma once
+// The controls a person can press, named once for the window, the script tool and the tests.
+#include <cstddef>
+#include <string>
+
+namespace trelvist {
+
+enum class Control {
+    // The table's four buttons.
+    Deal,
+    CheckOrCall,
+    Raise,
+    Fold,
+    // The top row.
+    NewGame,
+    Options,
+    Advice,
+    Rules,
+    Stats,
+    ResetStats,  // inside the statistics window
+    // The options panel.
+    TypeInitialCash,  // text typed into an edit box
+    TypePlayUntil,
+    EnterInitialCash,
+    EnterPlayUntil,
+    RaiseLimits,  // the up-down control's arrows
+    LowerLimits,
+    CardBack,  // a radio item
+    Level,
+    Sound,
+    CloseOptions,
+};
+
+// One press of a control with its argument: the radio item of CardBack (0..7) and Level
+// (0..3), the typed text of the two edit boxes.
+struct Press {
+    Control control;
+    int item = 0;
+    std::string text{};
+};
+
+// The edit boxes keep their first six characters of what is typed.
+constexpr std::size_t kEditBoxLength = 6;
+
+// The first `count` characters of UTF-8 text; continuation bytes belong to the character
+// before them, and a run of them at the start counts as one character.
+std::string firstCharacters(const std::string& text, std::size_t count);
+
+}  // namespace trelvist
