@@ -10,6 +10,7 @@
 
 #include "game/table.h"
 #include "settings/store.h"
+#include "ui/playback.h"
 #include "ui/qt_host.h"
 
 namespace trelvist::ui {
@@ -19,6 +20,7 @@ class OptionsPanel;
 class StatsWindow;
 class OddsWindow;
 class RulesWindow;
+class ViewMenu;
 
 class MainWindow : public QWidget, private HostWindow {
     Q_OBJECT
@@ -31,10 +33,14 @@ public:
     void startUp();
     void showCentred();
 
-    // Presses a control of the game, then shows the table as the press left it.
+    // Presses a control of the game, then shows the table as the press left it, paced beat
+    // by beat at the chosen speed. A press while beats are still to come only finishes them.
     void press(const Press& press);
     // Copies the table's display onto every widget of the main and the modal windows.
     void bringUpToDate() override;
+
+    void setPlaybackSpeed(PlaybackSpeed speed);
+    Playback& playback() { return *playback_; }
 
     Table& table() { return *table_; }
     Host& host() { return *host_; }
@@ -50,9 +56,14 @@ private:
                              const QFont& font, Control control, int key);
     void connectPanel();
     void showModal(ModalWindow window) override;
+    void showDisplay(const Display& display);
+    void highlightSeat(int seat);
+    void buildViewButton(const QFont& font);
     QWidget* boxParent() override { return this; }
 
     TableCanvas* canvas_;
+    SettingsStore& settings_;
+    std::array<QLabel*, kSeatSlots> nameLabels_{};
     std::array<QLabel*, kSeatSlots> cashLabels_{};
     std::array<QLabel*, kSeatSlots> statusLabels_{};
     QLabel* betsize_;
@@ -65,6 +76,9 @@ private:
     StatsWindow* statsWindow_;
     OddsWindow* oddsWindow_;
     RulesWindow* rulesWindow_;
+    ViewMenu* viewMenu_;
+    Playback* playback_;
+    std::unique_ptr<BeatMarker> beatMarker_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Table> table_;
 };
