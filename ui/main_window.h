@@ -8,7 +8,9 @@
 #include <array>
 #include <memory>
 
+#include "game/observer_list.h"
 #include "game/table.h"
+#include "history/hand_history.h"
 #include "settings/store.h"
 #include "ui/qt_host.h"
 
@@ -19,6 +21,7 @@ class OptionsPanel;
 class StatsWindow;
 class OddsWindow;
 class RulesWindow;
+class HistoryWindow;
 
 class MainWindow : public QWidget, private HostWindow {
     Q_OBJECT
@@ -48,6 +51,7 @@ private:
     void buildSeats();
     QPushButton* buildButton(const char* name, const QString& caption, QRect geometry,
                              const QFont& font, Control control, int key);
+    QPushButton* buildHistoryButton(const QFont& font);
     void connectPanel();
     void showModal(ModalWindow window) override;
     QWidget* boxParent() override { return this; }
@@ -66,6 +70,9 @@ private:
     OddsWindow* oddsWindow_;
     RulesWindow* rulesWindow_;
     std::unique_ptr<QtHost> host_;
+    std::unique_ptr<history::HandHistory> history_;
+    std::unique_ptr<HistoryWindow> historyWindow_;  // destroyed before the history it shows
+    ObserverList observers_;  // everything that watches the table
     std::unique_ptr<Table> table_;
 };
 
