@@ -69,6 +69,7 @@ const history::HandRecord& HistoryWindow::handAt(int row) const {
 }
 
 void HistoryWindow::catchUp() {
+    const QSignalBlocker quiet(list_);  // the chosen hand is shown below, once the list is whole
     const std::vector<history::HandRecord>& hands = history_.log().hands();
     // Only the newest hand listed can have changed since: every older one was settled or left.
     const size_t changedFrom = listed_ > 0 ? listed_ - 1 : 0;
@@ -78,7 +79,6 @@ void HistoryWindow::catchUp() {
     for (size_t i = changedFrom; i < hands.size(); ++i)
         list_->item(static_cast<int>(hands.size() - 1 - i))->setText(qs(history::handTitle(hands[i])));
 
-    const QSignalBlocker quiet(list_);
     if (followNewest && !hands.empty()) list_->setCurrentRow(0);
     const int row = list_->currentRow();
     if (row >= 0 && listed_ - 1 - static_cast<size_t>(row) >= changedFrom) showChosenHand();
