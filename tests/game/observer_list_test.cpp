@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "game/observer_list.h"
 #include "game/table.h"
@@ -18,34 +19,28 @@ class Recorder : public TableObserver {
 public:
     std::vector<std::string> heard;
 
-    void handStarted(const HandStart& s) override {
-        add("start " + std::to_string(s.cash[You]) + " " + std::to_string(picture(s.yourCards[0])));
-    }
+    void handStarted(const HandStart& s) override { add("start", s.cash[You], picture(s.yourCards[0])); }
     void blindPosted(int seat, bool big, int32_t amount, int32_t paid) override {
-        add("blind " + std::to_string(seat) + (big ? " big " : " small ") + std::to_string(amount) + " " +
-            std::to_string(paid));
+        add("blind", seat, big, amount, paid);
     }
-    void acted(int seat, Move move, int32_t amount) override {
-        add("act " + std::to_string(seat) + " " + std::to_string(static_cast<int>(move)) + " " +
-            std::to_string(amount));
+    void acted(int seat, Move move, int32_t amount) override { add("act", seat, static_cast<int>(move), amount); }
+    void streetTurned(int street, std::span<const Card> board) override { add("street", street, board.size()); }
+    void showedDown(int seat, std::array<Card, 2> cards, std::string_view name) override {
+        add("show", seat, picture(cards[1]), name);
     }
-    void streetTurned(int street, std::span<const Card> board) override {
-        add("street " + std::to_string(street) + " " + std::to_string(board.size()));
-    }
-    void showedDown(int seat, std::array<Card, 2> cards, std::string_view handName) override {
-        add("show " + std::to_string(seat) + " " + std::to_string(picture(cards[1])) + " " + std::string(handName));
-    }
-    void potPaid(int seat, int32_t amount) override {
-        add("paid " + std::to_string(seat) + " " + std::to_string(amount));
-    }
-    void handEnded(int32_t pot, std::string_view result) override {
-        add("end " + std::to_string(pot) + " " + std::string(result));
-    }
-    void cashSet(int32_t value) override { add("cash " + std::to_string(value)); }
-    void gameOver(std::string_view text) override { add("over " + std::string(text)); }
+    void potPaid(int seat, int32_t amount) override { add("paid", seat, amount); }
+    void handEnded(int32_t pot, std::string_view result) override { add("end", pot, result); }
+    void cashSet(int32_t value) override { add("cash", value); }
+    void gameOver(std::string_view text) override { add("over", text); }
 
 private:
-    void add(std::string line) { heard.push_back(std::move(line)); }
+    template <class... Parts>
+    void add(const char* kind, const Parts&... parts) {
+        std::ostringstream line;
+        line << kind;
+        ((line << ' ' << parts), ...);
+        heard.push_back(line.str());
+    }
 };
 
 // A few hands, a new initial cash and a lost game, told to `observer`.
