@@ -29,6 +29,14 @@ std::string cardList(std::span<const Card> cards) {
     return text + "]";
 }
 
+// A street line's cards: the flop's three; for the turn and the river, the board before them,
+// then the new card.
+std::string streetCards(std::span<const Card> board, int street) {
+    if (street == kFlop) return cardList(board.first(3));
+    const int before = boardCardsOf(street - 1);
+    return cardList(board.first(before)) + " " + cardList(board.subspan(before, 1));
+}
+
 std::string levelName(int32_t level) {
     const auto* known = std::find(kLevelValues.begin(), kLevelValues.end(), level);
     return known != kLevelValues.end() ? kLevelNames[known - kLevelValues.begin()] : "level " + num(level);
@@ -104,12 +112,7 @@ public:
         street_ = turned.street;
         inStreet_ = {};
         highest_ = 0;
-        const std::span<const Card> board(hand_.start.board);
-        const int before = boardCardsOf(street_ - 1);
-        std::string text = std::string("*** ") + kStreetHeading[street_] + " *** ";
-        text += before == 0 ? cardList(board.first(3)) : cardList(board.first(before)) + " " +
-                                                             cardList(board.subspan(before, 1));
-        line(text);
+        line(std::string("*** ") + kStreetHeading[street_] + " *** " + streetCards(hand_.start.board, street_));
     }
 
     void operator()(const Shown& shown) {
