@@ -8,7 +8,9 @@
 #include <array>
 #include <memory>
 
+#include "game/observer_list.h"
 #include "game/table.h"
+#include "history/hand_history.h"
 #include "settings/store.h"
 #include "ui/playback.h"
 #include "ui/qt_host.h"
@@ -23,6 +25,7 @@ class OddsWindow;
 class RulesWindow;
 class ViewMenu;
 class OddsMeter;
+class HistoryWindow;
 
 class MainWindow : public QWidget, private HostWindow {
     Q_OBJECT
@@ -56,6 +59,7 @@ private:
     void buildSeats();
     QPushButton* buildButton(const char* name, const QString& caption, QRect geometry,
                              const QFont& font, Control control, int key);
+    QPushButton* buildHistoryButton(const QFont& font);
     void connectPanel();
     void showModal(ModalWindow window) override;
     void showDisplay(const Display& display);
@@ -83,6 +87,9 @@ private:
     WindowPrefs prefs_;
     OddsMeter* meter_;
     std::unique_ptr<QtHost> host_;
+    std::unique_ptr<history::HandHistory> history_;
+    std::unique_ptr<HistoryWindow> historyWindow_;  // destroyed before the history it shows
+    ObserverList observers_;  // everything that watches the table
     std::unique_ptr<Table> table_;
 };
 
