@@ -8,7 +8,8 @@ namespace trelvist {
 enum class FileRead { Done, Absent, Failed };
 
 // Reads every byte of a regular file. Absent when neither it nor its folder exists; Failed when it
-// exists but cannot be read (a directory, no permission, an I/O error).
+// exists but cannot be read (a directory, a FIFO or device, no permission, an I/O error). Never
+// waits: a FIFO with no writer fails at once.
 FileRead readWholeFile(const std::string& path, std::string& contents);
 
 // Puts contents in the file so that a crash or power loss at any moment leaves either the old

@@ -11,6 +11,8 @@ namespace trelvist::tools::testing {
 namespace {
 
 // One shell word, whatever it holds.
+constexpr int kTimeLimitSeconds = 20;
+
 std::string quoted(const std::string& text) {
     std::string word = "'";
     for (char c : text) word += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -36,7 +38,9 @@ ToolResult ToolSandbox::run(const std::string& script, const std::string& ini) c
 
 ToolResult ToolSandbox::runWithArguments(const std::string& script, const std::string& arguments) const {
     std::ofstream(dir_ / "script.txt", std::ios::binary) << script;
-    const std::string command = "cd " + quoted(dir_.string()) + " && " + quoted(TRELVIST_SCRIPT_TOOL) + " " +
+    // A run that hangs is stopped, so that a test reports it instead of hanging too.
+    const std::string command = "cd " + quoted(dir_.string()) + " && timeout -s KILL " +
+                                std::to_string(kTimeLimitSeconds) + " " + quoted(TRELVIST_SCRIPT_TOOL) + " " +
                                 arguments + " < script.txt > trace.jsonl 2> errors.txt";
     const int wait = std::system(command.c_str());
 

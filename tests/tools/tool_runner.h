@@ -9,7 +9,7 @@
 namespace trelvist::tools::testing {
 
 struct ToolResult {
-    int status = -1;                            // the exit status
+    int status = -1;                            // the exit status; 137 when stopped after 20 seconds
     std::vector<nlohmann::ordered_json> lines;  // standard output, one trace line each
     std::string errors;                         // standard error
 };
