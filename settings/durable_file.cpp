@@ -100,13 +100,29 @@ FileRead readWholeFile(const std::string& path, std::string& contents) {
     }
 }
 
-bool replaceFile(const std::string& path, std::string_view contents) {
-    std::error_code ec;
-    fs::path target = path;
-    if (fs::is_symlink(target, ec)) {
-        target = fs::canonical(target, ec);
-        if (ec) return false;
+fs::path followLinks(fs::path path) {
+    // As many links as the system itself follows before it gives up with ELOOP.
+    constexpr int kMostLinks = 40;
+    for (int followed = 0; followed <= kMostLinks; ++followed) {
+        std::error_code ec;
+        if (fs::symlink_status(path, ec).type() != fs::file_type::symlink) return path;
+        const fs::path next = fs::read_symlink(path, ec);
+        if (ec) return {};
+        // Not normalised: ".." after a linked folder must climb from where the link really is.
+        path = next.is_absolute() ? next : path.parent_path() / next;
     }
+    return {};
+}
+
+bool writableInPlace(const fs::path& file) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0) return errno == ENOENT;
+    return S_ISREG(info.st_mode) && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+bool replaceFile(const std::string& path, std::string_view contents) {
+    const fs::path target = followLinks(path);
+    if (target.empty() || !writableInPlace(target)) return false;
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     if (!makeFolder(folder)) return false;
 

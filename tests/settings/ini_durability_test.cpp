@@ -1,8 +1,13 @@
 // Writes are atomic and durable: refused writes leave the old file and no temporary file behind.
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <functional>
+#include <optional>
 
 #include "settings/ini_file.h"
 #include "temp_folder.h"
@@ -65,6 +70,62 @@ TEST(IniDurability, ALinkedFileStaysALink) {
     EXPECT_TRUE(fs::is_symlink(folder.file("trelvist.ini")));
     EXPECT_EQ(readBytes(folder.file("real.ini")), "[Cash]\nplayer=2\n");
     EXPECT_EQ(folder.entries(), (std::set<std::string>{"real.ini", "trelvist.ini"}));
+}
+
+TEST(IniDurability, ADanglingLinkIsWrittenThroughAndStaysALink) {
+    TempFolder folder;
+    fs::create_symlink("elsewhere/real.ini", folder.file("trelvist.ini"));
+    IniFile(folder.file("trelvist.ini")).writeInt("Cash", "player", 2);
+    EXPECT_TRUE(fs::is_symlink(folder.file("trelvist.ini")));
+    EXPECT_EQ(readBytes(folder.file("elsewhere/real.ini")), "[Cash]\nplayer=2\n");
+    EXPECT_EQ(folder.entries(), (std::set<std::string>{"elsewhere", "trelvist.ini"}));
+
+    // Links that go round in a loop lead to no file at all.
+    fs::create_symlink("loop-b", folder.file("loop-a"));
+    fs::create_symlink("loop-a", folder.file("loop-b"));
+    IniFile loop(folder.file("loop-a"));
+    expectRefused(loop);
+    EXPECT_TRUE(fs::is_symlink(folder.file("loop-a")));
+}
+
+// Runs `body` in a child process without root's rights: as is, or as nobody (65534) after handing
+// it the folder when the test runs as root. Empty when the child could not give up root.
+std::optional<bool> withoutRoot(const fs::path& folder, const std::function<bool()>& body) {
+    constexpr int kCannotDrop = 3;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0) {
+            for (const auto& entry : fs::recursive_directory_iterator(folder))
+                if (::lchown(entry.path().c_str(), 65534, 65534) != 0) ::_exit(kCannotDrop);
+            if (::chown(folder.c_str(), 65534, 65534) != 0 || ::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 ||
+                ::setuid(65534) != 0)
+                ::_exit(kCannotDrop);
+        }
+        ::_exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return false;
+    if (WEXITSTATUS(status) == kCannotDrop) return std::nullopt;
+    return WEXITSTATUS(status) == 0;
+}
+
+TEST(IniDurability, AReadOnlyFileIsRefusedAsAWriteInPlaceWouldBe) {
+    TempFolder folder;
+    const std::string path = folder.file("trelvist.ini");
+    writeBytes(path, "[Cash]\nplayer=1\n");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::optional<bool> refused = withoutRoot(folder.path(), [&] {
+        try {
+            IniFile(path).writeInt("Cash", "player", 2);
+            return false;
+        } catch (const SettingsWriteError&) {
+            return true;
+        }
+    });
+    if (!refused) GTEST_SKIP() << "running as root and unable to become another user";
+    EXPECT_TRUE(*refused) << "the read-only file was replaced";
+    EXPECT_EQ(readBytes(path), "[Cash]\nplayer=1\n");
+    EXPECT_EQ(folder.entries(), std::set<std::string>{"trelvist.ini"});
 }
 
 TEST(IniDurability, AFolderInTheWayRefusesTheWrite) {
