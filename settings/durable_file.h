@@ -1,6 +1,9 @@
 #pragma once
-// Whole-file reading and an atomic, durable replacement of a file's contents.
+// Whole-file reading, and the replacement of a file's contents by a new version that is written
+// and flushed beside it first, so that a crash or power loss at any moment leaves the old file or
+// the new one.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,12 +25,35 @@ std::filesystem::path followLinks(std::filesystem::path path);
 // regular file this process may write. A read-only file, a folder, a FIFO or a device is not.
 bool writableInPlace(const std::filesystem::path& file);
 
-// Puts contents in the file so that a crash or power loss at any moment leaves either the old
-// file or the new one: a temporary file beside it is written and flushed, renamed over the old
-// one, and the folder flushed. Creates the folder and its parents when missing. A symbolic link
-// stays one: the file at the end of its links is replaced, or created when missing. Refuses,
-// as a write in place would be refused, a file this process may not write. Returns false on any
-// failure, leaving the old file as it was and no temporary file behind.
-bool replaceFile(const std::string& path, std::string_view contents);
+// Creates the folder and its missing parents, and flushes each new folder's entry in its parent.
+bool makeFolder(const std::filesystem::path& folder);
+
+// A complete new version of a file, written and flushed to a temporary file beside it
+// ("<file>.tmp.<pid>.<count>"), waiting to take the file's place. A version that is discarded or
+// destroyed before that takes its temporary file with it.
+class Replacement {
+public:
+    Replacement() = default;
+    Replacement(Replacement&& other) noexcept;
+    Replacement& operator=(Replacement&& other) noexcept;
+    ~Replacement() { discard(); }
+
+    // The new version of target, with target's permissions. Empty, leaving nothing behind, when
+    // the temporary cannot be made, written or flushed.
+    static std::optional<Replacement> write(const std::filesystem::path& target, std::string_view contents);
+
+    bool pending() const { return !temporary_.empty(); }
+    // Renames the temporary over the file in one step and flushes the folder. On failure the
+    // old file stays and the temporary is removed.
+    bool putInPlace();
+    void discard();
+
+private:
+    std::filesystem::path target_, temporary_;
+};
+
+// Removes the temporaries beside target that processes which have since ended left behind: a
+// crash between writing a new version and putting it in place leaves one.
+void removeStaleTemporaries(const std::filesystem::path& target);
 
 }  // namespace trelvist

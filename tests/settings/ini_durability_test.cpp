@@ -5,10 +5,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <functional>
 #include <optional>
+#include <thread>
 
+#include "settings/file_lock.h"
 #include "settings/ini_file.h"
 #include "temp_folder.h"
 
@@ -57,6 +60,7 @@ TEST(IniDurability, WritesLeaveOnlyTheFileAndKeepItsPermissions) {
     IniFile file(path);
     for (int i = 0; i < 20; ++i) file.writeInt("Cash", "player", i);
     file.writeBool("Settings", "Sound", true);
+    file.commit();
     EXPECT_EQ(folder.entries(), std::set<std::string>{"trelvist.ini"});
     EXPECT_EQ(readBytes(path), "[Cash]\nplayer=19\n[Settings]\nSound=1\n");
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -162,6 +166,72 @@ TEST(IniDurability, AWriteThatFailsHalfwayLeavesTheOldFileByteForByte) {
     EXPECT_EQ(file.readInt("Cash", "player", 0), 1);
 }
 
+TEST(IniDurability, ARefusedWriteKeepsTheWritesBeforeItThenThrows) {
+    TempFolder folder;
+    const std::string path = folder.file("trelvist.ini");
+    writeBytes(path, "[Cash]\nplayer=1\n");
+    IniFile file(path);
+    {
+        const FileSizeLimit limit(std::string("[Cash]\nplayer=1\nfreak=2\n").size());  // room for one more key
+        file.writeInt("Cash", "freak", 2);
+        EXPECT_EQ(readBytes(path), "[Cash]\nplayer=1\n") << "held back until the commit";
+        EXPECT_THROW(file.writeInt("Cash", "geek", 3), SettingsWriteError);
+    }
+    EXPECT_EQ(readBytes(path), "[Cash]\nplayer=1\nfreak=2\n");
+    EXPECT_EQ(folder.entries(), std::set<std::string>{"trelvist.ini"});
+}
+
+TEST(IniDurability, AWriteWaitsWhileAnotherWriterHoldsTheFolder) {
+    TempFolder folder;
+    const std::string path = folder.file("trelvist.ini");
+    FileLock other;  // as another process would hold it during its own writes
+    ASSERT_EQ(other.take(folder.path(), std::chrono::milliseconds(0)), FileLock::Outcome::Taken);
+
+    std::thread writer([&] {
+        IniFile file(path);
+        file.writeInt("Cash", "player", 5);
+        file.commit();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(fs::exists(path)) << "written while the other writer held the lock";
+    other.release();
+    writer.join();
+    EXPECT_EQ(readBytes(path), "[Cash]\nplayer=5\n");
+
+    // The lock is the writer's from its first write to its commit.
+    IniFile file(path);
+    file.writeInt("Cash", "player", 6);
+    EXPECT_EQ(other.take(folder.path(), std::chrono::milliseconds(0)), FileLock::Outcome::Busy);
+    file.commit();
+    EXPECT_EQ(other.take(folder.path(), std::chrono::milliseconds(0)), FileLock::Outcome::Taken);
+}
+
+TEST(IniDurability, TemporariesOfKilledWritersAreRemovedByTheNextWriter) {
+    TempFolder folder;
+    const std::string path = folder.file("trelvist.ini");
+    writeBytes(path, "[Cash]\nplayer=1\n");
+    // Killed between its write and the commit.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        IniFile file(path);
+        file.writeInt("Cash", "player", 2);
+        ::raise(SIGKILL);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(readBytes(path), "[Cash]\nplayer=1\n");
+    EXPECT_EQ(folder.entries().size(), 2u) << "the killed writer's temporary is there";
+    // One of a process that still runs (pid 1) stays.
+    writeBytes(folder.file("trelvist.ini.tmp.1.0"), "in use");
+
+    IniFile file(path);
+    file.writeInt("Cash", "player", 3);
+    file.commit();
+    EXPECT_EQ(readBytes(path), "[Cash]\nplayer=3\n");
+    EXPECT_EQ(folder.entries(), (std::set<std::string>{"trelvist.ini", "trelvist.ini.tmp.1.0"}));
+}
+
 TEST(IniDurability, AFiftyMegabyteFileIsReadAndRewrittenWhole) {
     TempFolder folder;
     const std::string path = folder.file("trelvist.ini");
@@ -172,6 +242,7 @@ TEST(IniDurability, AFiftyMegabyteFileIsReadAndRewrittenWhole) {
     EXPECT_EQ(file.readInt("Cash", "player", 0), 1);
     file.writeInt("Cash", "player", 2);
     file.writeInt("Bet", "Big", 8);
+    file.commit();
     EXPECT_TRUE(readBytes(path) == filler + "[Cash]\nplayer=2\n" + filler + "[Bet]\nBig=8\n");
     EXPECT_EQ(folder.entries(), std::set<std::string>{"trelvist.ini"});
 }
