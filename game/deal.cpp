@@ -85,6 +85,7 @@ bool Table::newgame() {
     const bool opponentsBroke =
         std::none_of(kOpponents.begin(), kOpponents.end(), [&](int seat) { return s_.cash[seat] > 0; });
     if (s_.cash[You] <= 0 || opponentsBroke) {
+        commitWrites();
         host_.showMessage("Game over", s_.cash[You] <= 0 ? "You lose!" : "You win!");
         display_.btnnew.enabled = false;
         enableActions(false);
@@ -106,6 +107,7 @@ bool Table::newgame() {
     for (int seat : kOpponents) setStatus(seat, "");
     prepareHand(kOpponents);
     openPreflop();
+    commitWrites();
     return true;
 }
 

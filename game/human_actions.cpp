@@ -17,6 +17,7 @@ bool Table::playerbets() {
         if (s_.cash[You] > 1) raiseTheBet();  // with one chip or less the press pays nothing
     }
     updateRaiseButton();
+    commitWrites();
     return true;
 }
 
@@ -81,6 +82,7 @@ bool Table::playerstays() {
     }
     if (s_.seatsOut > 6) declareAllOutWin();
     updateRaiseButton();
+    commitWrites();
     return true;
 }
 
@@ -126,6 +128,7 @@ bool Table::playerpasses() {
     s_.folded[You] = true;
     drawTable();
     showdown();
+    commitWrites();
     return true;
 }
 

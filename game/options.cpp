@@ -76,6 +76,7 @@ bool Table::enterClick() {
         s_.cash[seat] = value;
         showCash(seat);
     }
+    commitWrites();
     return true;
 }
 
@@ -87,6 +88,7 @@ bool Table::unenterClick() {
     s_.playUntil = value;
     host_.showMessage("", "New until value confirmation");
     writeInt(kCashSection, kUntilKey, value);
+    commitWrites();
     return true;
 }
 
@@ -102,6 +104,7 @@ bool Table::betchange(bool rightArrow) {
     panel.label4 = std::to_string(s_.bigBet);
     writeInt(kBetSection, kSmallKey, s_.smallBet);
     writeInt(kBetSection, kBigKey, s_.bigBet);
+    commitWrites();
     return true;
 }
 
@@ -122,6 +125,7 @@ bool Table::Changeback(int item) {
     if (!display_.panel.visible || item < 0 || item > 7) return false;
     beginAction();
     selectCardBack(item);
+    commitWrites();
     return true;
 }
 
@@ -129,6 +133,7 @@ bool Table::LevelsClick(int item) {
     if (!display_.panel.visible || item < 0 || item > 3) return false;
     beginAction();
     selectLevel(item);
+    commitWrites();
     return true;
 }
 
@@ -138,6 +143,7 @@ bool Table::SoundOff1Click() {
     s_.soundOn = !s_.soundOn;
     display_.panel.soundOff1 = s_.soundOn ? "On" : "Off";
     writeBool(kSettingsSection, kSoundKey, s_.soundOn);
+    commitWrites();
     return true;
 }
 
@@ -161,6 +167,7 @@ bool Table::dxButton2Click() {
     display_.lblhandswon = "0";
     display_.lblshowdowns = "0";
     writeStats();
+    commitWrites();
     return true;
 }
 

@@ -102,6 +102,7 @@ void Table::showdown() {
     const int64_t target = int64_t{s_.initialCash} + s_.playUntil;
     for (int seat : kSeatOrder) {
         if (s_.cash[seat] >= target) {
+            commitWrites();
             host_.showMessage("Game over", seat == You ? "You win!" : std::string(kSeatName[seat]) + " wins");
             display_.btnnew.enabled = false;
         }
@@ -129,6 +130,7 @@ void Table::allOutWin() {
     showCash(You);
     if (s_.soundOn) host_.playSound("chip4.wav");
     if (int64_t{s_.cash[You]} >= int64_t{s_.initialCash} + s_.playUntil) {
+        commitWrites();
         host_.showMessage("Game over", "You win!");
         display_.btnnew.enabled = false;
     }

@@ -62,6 +62,7 @@ void Table::startUp() {
 
     prepareHand(kSeatOrder);
     postFirstBlinds();
+    commitWrites();
 }
 
 // Start-up deals to a stored position, so its blinds skip the seats without chips.
@@ -94,6 +95,7 @@ void Table::postFirstBlinds() {
 
 // No seat holds chips: there is no hand to deal.
 void Table::gameOverAtStart() {
+    commitWrites();
     host_.showMessage("Game over", "You lose!");
     display_.btnnew.enabled = false;
     enableActions(false);

@@ -66,6 +66,14 @@ void Table::refused(const SettingsWriteError& error) {
     if (dealInProgress_) throw DealStopped{};
 }
 
+void Table::commitWrites() {
+    try {
+        settings_.commit();
+    } catch (const SettingsWriteError& error) {
+        refused(error);
+    }
+}
+
 void Table::writeInt(const char* section, const char* key, int32_t value) {
     try {
         settings_.writeInt(section, key, value);

@@ -164,6 +164,11 @@ private:
     void writeStats();
     void writeCash();
     void refused(const SettingsWriteError& error);
+    // Puts the writes made so far into the file in one step. Called where each handler that
+    // writes ends, and before a box that waits for the person after writes of the same press
+    // (a refused write has committed the writes before it), so that a kill at any moment leaves
+    // the file as it was before or after such a step, never half of one.
+    void commitWrites();
 
     Host& host_;
     SettingsStore& settings_;
