@@ -4,6 +4,7 @@
 #include <istream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace trelvist::tools {
 
@@ -44,6 +45,11 @@ private:
 
 // Throws ScriptError for an unknown command or a malformed argument.
 Command parseCommand(const std::string& text);
+
+// Script text in single quotes for an error message: its first 80 characters and "..." after
+// the quote when there were more, with control bytes and the backslash written as \xNN, so that
+// the message stays one short line whatever the script holds.
+std::string quoteForError(std::string_view text);
 
 // The first `count` characters of UTF-8 text, as an edit box of that length keeps them.
 std::string firstCharacters(const std::string& text, std::size_t count);

@@ -2,6 +2,7 @@
 // how it records the settings file and the modal windows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "tool_runner.h"
@@ -60,6 +61,31 @@ TEST(ScriptRules, ToolErrorsStopWithStatusTwoNamingTheLine) {
     ToolSandbox sandbox;
     EXPECT_EQ(sandbox.runWithArguments("clock 1\n", "").status, 2);
     EXPECT_EQ(sandbox.runWithArguments("clock 1\n", "--settings trelvist.ini").status, 2);
+}
+
+TEST(ScriptRules, AnOffendingLineIsQuotedShortWithItsControlBytesEscaped) {
+    const std::string junk = std::string(300, 'x') + "\x1b[2J\a";
+    const std::vector<std::string> scripts{
+        "\x1b[31m" + junk + "\n",          // unknown command: the whole line is the word
+        "clock 12\t" + junk + "\n",        // not a number
+        "writes \x7f" + junk + "\n",       // neither 'fail' nor 'ok'
+        "money \x1b" + junk + "\n",        // before 'start'
+    };
+    for (const std::string& script : scripts) {
+        SCOPED_TRACE(script.substr(0, 12));
+        ToolSandbox sandbox;
+        const ToolResult result = sandbox.run(script);
+        EXPECT_EQ(result.status, 2);
+        ASSERT_FALSE(result.errors.empty());
+        EXPECT_EQ(result.errors.find('\n'), result.errors.size() - 1) << result.errors;
+        EXPECT_LT(result.errors.size(), 200u) << result.errors;
+        EXPECT_TRUE(std::none_of(result.errors.begin(), result.errors.end() - 1,
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }))
+            << result.errors;
+        EXPECT_NE(result.errors.find("xxx'..."), std::string::npos) << result.errors;
+    }
+    ToolSandbox sandbox;
+    EXPECT_EQ(sandbox.run("back\\\x1b\n").errors, "trelvist-script: line 1: unknown command 'back\\x5C\\x1B'\n");
 }
 
 TEST(ScriptRules, ArgumentsAtTheirLimitsAreAccepted) {
