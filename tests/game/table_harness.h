@@ -19,15 +19,16 @@ using trelvist::testing::MemoryStore;
 using trelvist::testing::TestHost;
 
 // Refuses every write from the given attempt on (1 is the first), as a disk that fills up
-// would; counts the attempts, the refused ones included.
+// would, and every write of one chosen key; counts the attempts, the refused ones included.
 class FillingStore : public MemoryStore {
 public:
     int refuseFrom = INT_MAX;
+    std::string refusedKey;              // "Section/key"
     std::vector<std::string> attempted;  // "Section/key" of every write tried
 
     void writeInt(const std::string& section, const std::string& key, int32_t value) override {
         attempted.push_back(section + "/" + key);
-        refuse = static_cast<int>(attempted.size()) >= refuseFrom;
+        refuse = static_cast<int>(attempted.size()) >= refuseFrom || attempted.back() == refusedKey;
         MemoryStore::writeInt(section, key, value);
     }
     void acceptAll() {

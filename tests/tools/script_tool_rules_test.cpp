@@ -217,6 +217,26 @@ TEST(ScriptRules, WritesGoThroughTheFileAndRefusedOnesAreErrors) {
     EXPECT_EQ(readFile(sandbox.dir() / "trelvist.ini"), written);
 }
 
+// The example's first hand ends in a showdown the human wins: after the cash, the hand's counts
+// are written at once, so a run that ends there keeps them.
+TEST(ScriptRules, APaidPotStoresTheHandsCountsAfterTheCash) {
+    ToolSandbox sandbox;
+    const ToolResult result = sandbox.run(kStart + "call\ncall\ncall\ncall\n");
+    ASSERT_EQ(result.status, 0) << result.errors;
+    ASSERT_EQ(result.lines.size(), 6u);
+    const ordered_json& showdown = result.lines[5];
+    ASSERT_EQ(showdown["state"]["street"], 5);
+    const auto writes = eventsOf(showdown, "write");
+    ASSERT_EQ(writes.size(), 3u + 8u + 3u);
+    EXPECT_EQ(writes[0], write("Stats", "showdowns", "0"));
+    EXPECT_EQ(writes[10], write("Cash", "robot", "1196"));
+    EXPECT_EQ(std::vector<ordered_json>(writes.begin() + 11, writes.end()),
+              (std::vector<ordered_json>{write("Stats", "showdowns", "1"), write("Stats", "handsplayed", "1"),
+                                         write("Stats", "handswon", "1")}));
+    const std::string file = readFile(sandbox.dir() / "trelvist.ini");
+    EXPECT_NE(file.find("[Stats]\nshowdowns=1\nhandsplayed=1\nhandswon=1\n"), std::string::npos) << file;
+}
+
 TEST(ScriptRules, StoredSettingsAreReadAtStart) {
     ToolSandbox sandbox;
     std::ofstream(sandbox.dir() / "trelvist.ini") << "[Settings]\nSound=0\n[Cash]\nplayer=777\n";
