@@ -1,6 +1,8 @@
 #include "tool_runner.h"
 
+#include <fcntl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -50,6 +52,24 @@ ToolResult ToolSandbox::runWithArguments(const std::string& script, const std::s
     std::istringstream trace(readFile(dir_ / "trace.jsonl"));
     for (std::string line; std::getline(trace, line);) result.lines.push_back(nlohmann::ordered_json::parse(line));
     return result;
+}
+
+pid_t ToolSandbox::start(const std::string& script, const std::string& ini) const {
+    const std::filesystem::path scriptFile = dir_ / "script.txt";
+    std::ofstream(scriptFile, std::ios::binary) << script;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Only calls that are safe between fork and exec in a process with threads.
+        const int in = ::open(scriptFile.c_str(), O_RDONLY);
+        const int out = ::open("/dev/null", O_WRONLY);
+        if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(out, 2) < 0 ||
+            ::chdir(dir_.c_str()) != 0)
+            ::_exit(127);
+        ::execl(TRELVIST_SCRIPT_TOOL, TRELVIST_SCRIPT_TOOL, "--ini", ini.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    if (child < 0) throw std::runtime_error("cannot start the script tool");
+    return child;
 }
 
 std::string readFile(const std::filesystem::path& path) {
