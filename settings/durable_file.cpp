@@ -1,10 +1,9 @@
 #include "settings/durable_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <signal.h>
 
 #include <atomic>
 #include <cerrno>

@@ -19,31 +19,18 @@ using testing::readBytes;
 using testing::TempFolder;
 using testing::writeBytes;
 
-// Passes everything on to the file, and once armed kills its own process right after the
-// chosen write.
-class KillingStore : public SettingsStore {
+// The settings file, in a process that kills itself right after the chosen write once armed.
+class KillingFile : public IniFile {
 public:
-    KillingStore(SettingsStore& file, int killAfter) : file_(file), killAfter_(killAfter) {}
+    KillingFile(const std::string& path, int killAfter) : IniFile(path), killAfter_(killAfter) {}
     bool armed = false;
 
-    int32_t readInt(const std::string& section, const std::string& key, int32_t fallback) override {
-        return file_.readInt(section, key, fallback);
-    }
-    bool readBool(const std::string& section, const std::string& key, bool fallback) override {
-        return file_.readBool(section, key, fallback);
-    }
     void writeInt(const std::string& section, const std::string& key, int32_t value) override {
-        file_.writeInt(section, key, value);
+        IniFile::writeInt(section, key, value);
         if (armed && ++writes_ == killAfter_) ::raise(SIGKILL);
     }
-    void writeBool(const std::string& section, const std::string& key, bool value) override {
-        file_.writeBool(section, key, value);
-        if (armed && ++writes_ == killAfter_) ::raise(SIGKILL);
-    }
-    void commit() override { file_.commit(); }
 
 private:
-    SettingsStore& file_;
     int killAfter_;
     int writes_ = 0;
 };
@@ -58,16 +45,15 @@ int playInChild(const std::string& path, int killAfter) {
     const pid_t child = ::fork();
     if (child == 0) {
         testing::TestHost host;
-        IniFile file(path);
-        KillingStore store(file, killAfter);
-        Table table(host, store);
+        KillingFile file(path, killAfter);
+        Table table(host, file);
         table.stateForTesting().strength = -10000;  // every opponent folds
         table.startUp();
         if (!table.playerpasses()) ::_exit(3);
         if (killAfter == kStopBeforeTheDeal) ::_exit(0);
         for (int seat : kSeatOrder) table.stateForTesting().cash[seat] = 1000;
         table.stateForTesting().handsPlayed = 5;
-        store.armed = true;
+        file.armed = true;
         ::_exit(table.newgame() ? 0 : 4);
     }
     int status = 0;
