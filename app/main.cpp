@@ -1,13 +1,16 @@
 // The desktop game: one window with the table, started from the stored game.
 #include <cstdio>
+#include <string>
 
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/display_check.h"
+#include "settings/game_lock.h"
 #include "settings/ini_file.h"
 #include "settings/settings_path.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
+#include "ui/message_boxes.h"
 
 int main(int argc, char** argv) {
     using namespace trelvist;
@@ -24,7 +27,16 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("org.example.Trelvist");
     ui::applyGameLook();
 
-    IniFile settings(defaultSettingsPath());
+    // One game per settings file: a second one would write over the first one's cash.
+    const std::string settingsPath = defaultSettingsPath();
+    const SingleInstanceLock gameLock = tryLockGame(settingsPath);
+    if (gameLock.state() == SingleInstanceLock::State::HeldElsewhere) {
+        const char* text = "Trelvist is already running with this settings file.";
+        std::fprintf(stderr, "trelvist: %s\n", text);
+        ui::showMessageBox(nullptr, QApplication::applicationDisplayName(), text);
+        return 1;
+    }
+    IniFile settings(settingsPath);
     ui::MainWindow window(settings);
     window.startUp();
     window.showCentred();

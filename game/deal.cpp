@@ -72,8 +72,10 @@ void Table::postBlind(int seat, bool big) {
     observer_->blindPosted(seat, big, amount, paid);
 }
 
+// What the press wrote reaches the file before the box waits for the person.
 void Table::gameOver(const std::string& text) {
     observer_->gameOver(text);
+    commitWrites();
     host_.showMessage("Game over", text);
 }
 
@@ -123,6 +125,7 @@ bool Table::deal() {
     for (int seat : kOpponents) setStatus(seat, "");
     prepareHand(kOpponents);
     openPreflop();
+    commitWrites();
     return true;
 }
 

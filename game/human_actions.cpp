@@ -17,6 +17,7 @@ bool Table::raise() {
         if (s_.cash[You] > 1) raiseTheBet();  // with one chip or less the press pays nothing
     }
     updateRaiseButton();
+    commitWrites();
     return true;
 }
 
@@ -79,6 +80,7 @@ bool Table::checkOrCall() {
     if (s_.street == 1) closeStreet();
     if (s_.seatsOut > 6) declareAllOutWin();
     updateRaiseButton();
+    commitWrites();
     return true;
 }
 
@@ -126,6 +128,7 @@ bool Table::fold() {
     s_.folded[You] = true;
     drawTable();
     showdown();
+    commitWrites();
     return true;
 }
 

@@ -66,6 +66,7 @@ bool Table::enterInitialCash() {
         showCash(seat);
     }
     observer_->cashSet(value);
+    commitWrites();
     return true;
 }
 
@@ -77,6 +78,7 @@ bool Table::enterPlayUntil() {
     s_.playUntil = value;
     host_.showMessage("", "New until value confirmation");
     writeInt(kCashSection, kUntilKey, value);
+    commitWrites();
     return true;
 }
 
@@ -92,6 +94,7 @@ bool Table::stepLimits(bool up) {
     panel.label4 = std::to_string(s_.bigBet);
     writeInt(kBetSection, kSmallKey, s_.smallBet);
     writeInt(kBetSection, kBigKey, s_.bigBet);
+    commitWrites();
     return true;
 }
 
@@ -112,6 +115,7 @@ bool Table::chooseCardBack(int item) {
     if (!display_.panel.visible || item < 0 || item > 7) return false;
     beginAction();
     selectCardBack(item);
+    commitWrites();
     return true;
 }
 
@@ -119,6 +123,7 @@ bool Table::chooseLevel(int item) {
     if (!display_.panel.visible || item < 0 || item > 3) return false;
     beginAction();
     selectLevel(item);
+    commitWrites();
     return true;
 }
 
@@ -128,6 +133,7 @@ bool Table::toggleSound() {
     s_.soundOn = !s_.soundOn;
     display_.panel.soundOff1 = s_.soundOn ? "On" : "Off";
     writeBool(kSettingsSection, kSoundKey, s_.soundOn);
+    commitWrites();
     return true;
 }
 
@@ -151,6 +157,7 @@ bool Table::resetStats() {
     display_.lblhandswon = "0";
     display_.lblshowdowns = "0";
     writeStats();
+    commitWrites();
     return true;
 }
 

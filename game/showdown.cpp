@@ -107,7 +107,8 @@ void Table::showdown() {
             }
         }
         if (s_.soundOn) host_.playSound("chip4.wav");
-        writeCash();
+        // The hand's counts are stored at once too, rather than only at the next deal.
+        if (writeCash()) writeStats();
     }
     for (int seat : {Freak, Geek, Master, Champ, Pinhead, Expert, Robot, You}) showCash(seat);
     finishHandButtons();
@@ -150,7 +151,7 @@ void Table::allOutWin() {
     }
     addTo(s_.handsPlayed, 1);
     addTo(s_.handsWon, 1);
-    writeCash();
+    if (writeCash()) writeStats();
 }
 
 }  // namespace trelvist

@@ -62,6 +62,7 @@ void Table::startUp() {
 
     prepareHand(kSeatOrder);
     postFirstBlinds();
+    commitWrites();
 }
 
 // Start-up deals to a stored position, so its blinds skip the seats without chips.

@@ -66,11 +66,21 @@ void Table::refused(const SettingsWriteError& error) {
     if (dealInProgress_) throw DealStopped{};
 }
 
-void Table::writeInt(const char* section, const char* key, int32_t value) {
+void Table::commitWrites() {
     try {
-        settings_.writeInt(section, key, value);
+        settings_.commit();
     } catch (const SettingsWriteError& error) {
         refused(error);
+    }
+}
+
+bool Table::writeInt(const char* section, const char* key, int32_t value) {
+    try {
+        settings_.writeInt(section, key, value);
+        return true;
+    } catch (const SettingsWriteError& error) {
+        refused(error);
+        return false;
     }
 }
 
@@ -88,8 +98,10 @@ void Table::writeStats() {
     writeInt(kStatsSection, kHandsWonKey, s_.handsWon);
 }
 
-void Table::writeCash() {
-    for (int seat : kCashKeyOrder) writeInt(kCashSection, cashKey(seat), s_.cash[seat]);
+bool Table::writeCash() {
+    bool accepted = true;
+    for (int seat : kCashKeyOrder) accepted = writeInt(kCashSection, cashKey(seat), s_.cash[seat]) && accepted;
+    return accepted;
 }
 
 }  // namespace trelvist

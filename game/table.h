@@ -185,13 +185,18 @@ private:
     void cardSound();
     void enableActions(bool enabled);
     // Settings writes. A refused write is reported once per user action; the action goes on,
-    // except a deal, which stops at it.
+    // except a deal, which stops at it. writeInt and writeCash tell whether all was accepted.
     void beginAction();
-    void writeInt(const char* section, const char* key, int32_t value);
+    bool writeInt(const char* section, const char* key, int32_t value);
     void writeBool(const char* section, const char* key, bool value);
     void writeStats();
-    void writeCash();
+    bool writeCash();
     void refused(const SettingsWriteError& error);
+    // Puts the writes made so far into the file in one step. Called where each handler that
+    // writes ends, and before a box that waits for the person after writes of the same press
+    // (a refused write has committed the writes before it), so that a kill at any moment leaves
+    // the file as it was before or after such a step, never half of one.
+    void commitWrites();
 
     Host& host_;
     SettingsStore& settings_;

@@ -111,10 +111,12 @@ flop=$(differing 71 96 320 243)
 value() {  # section key
   awk -F= -v s="[$1]" -v k="$2" '/^\[/ { in_s = ($0 == s) } in_s && $1 == k { print $2 }' "$settings"
 }
-# The call may have made every opponent fold, so the human may have won the hand.
-[ "$(value Stats handsplayed)" = 1 ] || fail "Stats/handsplayed is '$(value Stats handsplayed)', not 1"
+# The call may have made every opponent fold, so the human may have won the hand; a hand's
+# counts are stored as soon as its pot is paid.
 won=$(value Stats handswon)
 [[ "$won" =~ ^[01]$ ]] || fail "Stats/handswon is '$won'"
+played=$((1 + won))
+[ "$(value Stats handsplayed)" = "$played" ] || fail "Stats/handsplayed is '$(value Stats handsplayed)', not $played"
 [ "$(value Stats showdowns)" = 0 ] || fail "Stats/showdowns is '$(value Stats showdowns)', not 0"
 total=0
 for seat in freak player geek master champ pinhead expert robot; do

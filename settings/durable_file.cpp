@@ -1,12 +1,15 @@
 #include "settings/durable_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 namespace trelvist {
@@ -48,25 +51,14 @@ bool syncFolder(const fs::path& folder) {
     return ::fsync(fd.get()) == 0 || errno == EINVAL;
 }
 
-// Creates the folder and its missing parents, and flushes each new folder's entry in its parent.
-bool makeFolder(const fs::path& folder) {
-    std::error_code ec;
-    std::vector<fs::path> missing;
-    for (fs::path p = folder; !p.empty() && !fs::exists(p, ec); p = p.parent_path()) missing.push_back(p);
-    if (missing.empty()) return fs::is_directory(folder, ec);
-    fs::create_directories(folder, ec);
-    if (ec) return false;
-    for (const fs::path& p : missing)
-        if (!syncFolder(p.has_parent_path() ? p.parent_path() : fs::path("."))) return false;
-    return true;
-}
+constexpr char kTemporaryInfix[] = ".tmp.";  // a temporary is named <file>.tmp.<pid>.<count>
 
 // Opens a new, empty file beside target whose name no other writer uses, and gives its path.
 int openTemporary(const fs::path& target, fs::path& temporary) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target;
-        temporary += ".tmp." + std::to_string(::getpid()) + "." + std::to_string(counter++);
+        temporary += kTemporaryInfix + std::to_string(::getpid()) + "." + std::to_string(counter++);
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -80,11 +72,40 @@ bool fillTemporary(int fd, const fs::path& target, std::string_view contents) {
     return writeAll(fd, contents) && ::fsync(fd) == 0;
 }
 
+fs::path folderOf(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
+
+// The process that made a temporary, from what follows "<file>.tmp." in its name: "<pid>.<count>".
+std::optional<pid_t> makerOf(std::string_view rest) {
+    pid_t pid = 0;
+    unsigned count = 0;
+    const char* end = rest.data() + rest.size();
+    const auto [afterPid, pidError] = std::from_chars(rest.data(), end, pid);
+    if (pidError != std::errc{} || pid <= 0 || afterPid == end || *afterPid != '.') return std::nullopt;
+    const auto [afterCount, countError] = std::from_chars(afterPid + 1, end, count);
+    if (countError != std::errc{} || afterCount != end) return std::nullopt;
+    return pid;
+}
+
+bool processGone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
+
 }  // namespace
+
+bool makeFolder(const fs::path& folder) {
+    std::error_code ec;
+    std::vector<fs::path> missing;
+    for (fs::path p = folder; !p.empty() && !fs::exists(p, ec); p = p.parent_path()) missing.push_back(p);
+    if (missing.empty()) return fs::is_directory(folder, ec);
+    fs::create_directories(folder, ec);
+    if (ec) return false;
+    for (const fs::path& p : missing)
+        if (!syncFolder(folderOf(p))) return false;
+    return true;
+}
 
 FileRead readWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK a FIFO in the file's place would keep the open waiting for a writer.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) return errno == ENOENT || errno == ENOTDIR ? FileRead::Absent : FileRead::Failed;
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return FileRead::Failed;
@@ -99,27 +120,73 @@ FileRead readWholeFile(const std::string& path, std::string& contents) {
     }
 }
 
-bool replaceFile(const std::string& path, std::string_view contents) {
-    std::error_code ec;
-    fs::path target = path;
-    if (fs::is_symlink(target, ec)) {
-        target = fs::canonical(target, ec);
-        if (ec) return false;
+fs::path followLinks(fs::path path) {
+    // As many links as the system itself follows before it gives up with ELOOP.
+    constexpr int kMostLinks = 40;
+    for (int followed = 0; followed <= kMostLinks; ++followed) {
+        std::error_code ec;
+        if (fs::symlink_status(path, ec).type() != fs::file_type::symlink) return path;
+        const fs::path next = fs::read_symlink(path, ec);
+        if (ec) return {};
+        // Not normalised: ".." after a linked folder must climb from where the link really is.
+        path = next.is_absolute() ? next : path.parent_path() / next;
     }
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    if (!makeFolder(folder)) return false;
+    return {};
+}
 
+bool writableInPlace(const fs::path& file) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0) return errno == ENOENT;
+    return S_ISREG(info.st_mode) && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+Replacement::Replacement(Replacement&& other) noexcept
+    : target_(std::exchange(other.target_, {})), temporary_(std::exchange(other.temporary_, {})) {}
+
+Replacement& Replacement::operator=(Replacement&& other) noexcept {
+    if (this != &other) {
+        discard();
+        target_ = std::exchange(other.target_, {});
+        temporary_ = std::exchange(other.temporary_, {});
+    }
+    return *this;
+}
+
+std::optional<Replacement> Replacement::write(const fs::path& target, std::string_view contents) {
+    Replacement replacement;
     fs::path temporary;
     Descriptor fd(openTemporary(target, temporary));
-    if (fd.get() < 0) return false;
-    if (!fillTemporary(fd.get(), target, contents) || !fd.close() ||
-        ::rename(temporary.c_str(), target.c_str()) != 0) {
-        fd.close();
-        ::unlink(temporary.c_str());
+    if (fd.get() < 0) return std::nullopt;
+    replacement.target_ = target;
+    replacement.temporary_ = std::move(temporary);
+    if (!fillTemporary(fd.get(), target, contents) || !fd.close()) return std::nullopt;  // removed on the way out
+    return replacement;
+}
+
+bool Replacement::putInPlace() {
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        discard();
         return false;
     }
+    temporary_.clear();
     // The new file is in place; without this it might not survive a power loss.
-    return syncFolder(folder);
+    return syncFolder(folderOf(target_));
+}
+
+void Replacement::discard() {
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+    temporary_.clear();
+}
+
+void removeStaleTemporaries(const fs::path& target) {
+    const std::string prefix = target.filename().string() + kTemporaryInfix;
+    std::error_code ec;
+    for (fs::directory_iterator entry(folderOf(target), ec), end; !ec && entry != end; entry.increment(ec)) {
+        const std::string name = entry->path().filename().string();
+        if (!name.starts_with(prefix)) continue;
+        const std::optional<pid_t> maker = makerOf(std::string_view(name).substr(prefix.size()));
+        if (maker && *maker != ::getpid() && processGone(*maker)) ::unlink(entry->path().c_str());
+    }
 }
 
 bool appendToFile(const std::string& path, std::string_view bytes) {
@@ -136,6 +203,13 @@ bool appendToFile(const std::string& path, std::string_view bytes) {
     }
     // A file that was empty may be new: its entry in the folder must survive a power loss too.
     return fd.close() && (before.st_size > 0 || syncFolder(folder));
+}
+
+bool replaceFile(const std::string& path, std::string_view contents) {
+    const fs::path target(path);
+    if (target.has_parent_path() && !makeFolder(target.parent_path())) return false;
+    std::optional<Replacement> version = Replacement::write(target, contents);
+    return version && version->putInPlace();
 }
 
 }  // namespace trelvist

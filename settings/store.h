@@ -17,9 +17,14 @@ public:
     virtual ~SettingsStore() = default;
     virtual int32_t readInt(const std::string& section, const std::string& key, int32_t fallback) = 0;
     virtual bool readBool(const std::string& section, const std::string& key, bool fallback) = 0;
-    // Both are on disk when they return; a refused write throws SettingsWriteError.
+    // A write is checked when it is made, but may be held back until commit(), so that a group
+    // of writes reaches the file together. A refused write commits the writes before it and then
+    // throws SettingsWriteError.
     virtual void writeInt(const std::string& section, const std::string& key, int32_t value) = 0;
     virtual void writeBool(const std::string& section, const std::string& key, bool value) = 0;
+    // Puts every write held back in the file at once. Throws SettingsWriteError, losing them,
+    // when that fails. A store that writes at once has nothing to do.
+    virtual void commit() {}
 };
 
 }  // namespace trelvist

@@ -23,8 +23,13 @@ void RecordingStore::writeBool(const std::string& section, const std::string& ke
     record(section, key, value ? "1" : "0");
 }
 
-void RecordingStore::checkAccepted() const {
-    if (refusing_) throw SettingsWriteError("Unable to write to " + path_);
+void RecordingStore::commit() { file_.commit(); }
+
+// Refused like a write the file itself refuses: the writes before it are committed.
+void RecordingStore::checkAccepted() {
+    if (!refusing_) return;
+    file_.commit();
+    throw SettingsWriteError("Unable to write to " + path_);
 }
 
 void RecordingStore::record(const std::string& section, const std::string& key, const std::string& value) {

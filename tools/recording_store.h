@@ -21,9 +21,10 @@ public:
     bool readBool(const std::string& section, const std::string& key, bool fallback) override;
     void writeInt(const std::string& section, const std::string& key, int32_t value) override;
     void writeBool(const std::string& section, const std::string& key, bool value) override;
+    void commit() override;
 
 private:
-    void checkAccepted() const;
+    void checkAccepted();
     void record(const std::string& section, const std::string& key, const std::string& value);
 
     SettingsStore& file_;

@@ -8,6 +8,8 @@
 namespace trelvist::tools {
 namespace {
 
+constexpr std::size_t kQuotedLength = 80;
+
 enum class Argument { None, Number, Choice, Text };
 
 struct VerbSyntax {
@@ -58,7 +60,7 @@ uint32_t parseNumber(std::string_view word, std::string_view argument, uint32_t 
     auto [ptr, ec] = std::from_chars(argument.data(), end, value);
     if (argument.empty() || ec != std::errc{} || ptr != end || value > max)
         throw ScriptError("'" + std::string(word) + "' needs a number from 0 to " + std::to_string(max) +
-                          ", not '" + std::string(argument) + "'");
+                          ", not " + quoteForError(argument));
     return static_cast<uint32_t>(value);
 }
 
@@ -84,7 +86,7 @@ Command parseCommand(const std::string& text) {
     const std::string_view argument = hasArgument ? line.substr(space + 1) : std::string_view{};
 
     const auto syntax = std::find_if(kSyntax.begin(), kSyntax.end(), [&](const VerbSyntax& s) { return s.word == word; });
-    if (syntax == kSyntax.end()) throw ScriptError("unknown command '" + std::string(word) + "'");
+    if (syntax == kSyntax.end()) throw ScriptError("unknown command " + quoteForError(word));
 
     Command command;
     command.verb = syntax->verb;
@@ -100,7 +102,7 @@ Command parseCommand(const std::string& text) {
     case Argument::Choice:
         if (argument != syntax->chosen && argument != syntax->other)
             throw ScriptError("'" + std::string(word) + "' needs '" + std::string(syntax->chosen) + "' or '" +
-                              std::string(syntax->other) + "', not '" + std::string(argument) + "'");
+                              std::string(syntax->other) + "', not " + quoteForError(argument));
         command.choice = argument == syntax->chosen;
         break;
     case Argument::Text:
@@ -108,6 +110,21 @@ Command parseCommand(const std::string& text) {
         break;
     }
     return command;
+}
+
+std::string quoteForError(std::string_view text) {
+    const std::string kept = firstCharacters(std::string(text), kQuotedLength);
+    std::string out = "'";
+    for (const char c : kept) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || c == '\\') {
+            constexpr char kHex[] = "0123456789ABCDEF";
+            out += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+        } else {
+            out += c;
+        }
+    }
+    return out + (kept.size() < text.size() ? "'..." : "'");
 }
 
 }  // namespace trelvist::tools

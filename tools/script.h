@@ -4,6 +4,7 @@
 #include <istream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "game/controls.h"
 
@@ -44,5 +45,10 @@ private:
 
 // Throws ScriptError for an unknown command or a malformed argument.
 Command parseCommand(const std::string& text);
+
+// Script text in single quotes for an error message: its first 80 characters and "..." after
+// the quote when there were more, with control bytes and the backslash written as \xNN, so that
+// the message stays one short line whatever the script holds.
+std::string quoteForError(std::string_view text);
 
 }  // namespace trelvist::tools

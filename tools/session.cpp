@@ -15,7 +15,8 @@ ordered_json Session::run(const ScriptLine& line) {
     const Command command = parseCommand(line.text);
     const bool setup = command.verb == Verb::Clock || command.verb == Verb::Writes;
     if (command.verb == Verb::Start && table_) throw ScriptError("'start' given twice");
-    if (!setup && command.verb != Verb::Start && !table_) throw ScriptError("'" + line.text + "' before 'start'");
+    if (!setup && command.verb != Verb::Start && !table_)
+        throw ScriptError(quoteForError(line.text) + " before 'start'");
 
     bool ignored = false;
     // Like the application's error handler, an error that ends a handler is shown and play goes on.

@@ -9,7 +9,10 @@ constexpr char kSpeedKey[] = "speed";  // 0 Normal, 1 Fast, 2 Instant
 
 bool WindowPrefs::oddsMeter() const { return store_.readBool(kWindowSection, kOddsMeterKey, false); }
 
-void WindowPrefs::setOddsMeter(bool on) { store_.writeBool(kWindowSection, kOddsMeterKey, on); }
+void WindowPrefs::setOddsMeter(bool on) {
+    store_.writeBool(kWindowSection, kOddsMeterKey, on);
+    store_.commit();
+}
 
 PlaybackSpeed WindowPrefs::playbackSpeed() const {
     const int32_t stored = store_.readInt(kWindowSection, kSpeedKey, 0);
@@ -18,6 +21,7 @@ PlaybackSpeed WindowPrefs::playbackSpeed() const {
 
 void WindowPrefs::setPlaybackSpeed(PlaybackSpeed speed) {
     store_.writeInt(kWindowSection, kSpeedKey, static_cast<int32_t>(speed));
+    store_.commit();
 }
 
 }  // namespace trelvist::ui

@@ -530,8 +530,9 @@ TEST(AllOutWin, TheSeventhFoldPaysThePotOnceAndNothingReenablesTheButtons) {
     EXPECT_EQ(rig.state().showdownCount, 5);
     const std::vector<std::pair<std::string, int32_t>> cashWrites{
         {"Cash/freak", 1000}, {"Cash/player", 1100}, {"Cash/geek", 1000},  {"Cash/master", 1000},
-        {"Cash/champ", 0},    {"Cash/pinhead", 1000}, {"Cash/expert", 1000}, {"Cash/robot", 1000}};
-    EXPECT_EQ(rig.store.writes, cashWrites);
+        {"Cash/champ", 0},    {"Cash/pinhead", 1000}, {"Cash/expert", 1000}, {"Cash/robot", 1000},
+        {"Stats/showdowns", 5}, {"Stats/handsplayed", 11}, {"Stats/handswon", 4}};
+    EXPECT_EQ(rig.store.writes, cashWrites) << "then the counts of the hand";
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav", "card2.wav"}));
     EXPECT_EQ(rig.state().openerSeat, You);
     EXPECT_EQ(rig.buttons(), "+Deal -Check -Raise -Fold");

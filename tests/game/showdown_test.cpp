@@ -12,12 +12,18 @@ using testing::Rig;
 using testing::Statuses;
 using testing::Writes;
 
-Writes statsThenCash(int32_t showdowns, int32_t played, int32_t won, const std::vector<int32_t>& cashYouFirst) {
+struct Counts {
+    int32_t showdowns, played, won;
+};
+
+// The pay-out's writes: the counts as before the hand, the cash, and the counts of the hand.
+Writes payOutWrites(Counts before, const std::vector<int32_t>& cashYouFirst, Counts after) {
     // Cash keys go Freak, You, then Geek to Robot.
-    return {{"Stats/showdowns", showdowns},     {"Stats/handsplayed", played},         {"Stats/handswon", won},
-            {"Cash/freak", cashYouFirst[1]},    {"Cash/player", cashYouFirst[0]},      {"Cash/geek", cashYouFirst[2]},
-            {"Cash/master", cashYouFirst[3]},   {"Cash/champ", cashYouFirst[4]},       {"Cash/pinhead", cashYouFirst[5]},
-            {"Cash/expert", cashYouFirst[6]},   {"Cash/robot", cashYouFirst[7]}};
+    return {{"Stats/showdowns", before.showdowns}, {"Stats/handsplayed", before.played}, {"Stats/handswon", before.won},
+            {"Cash/freak", cashYouFirst[1]},       {"Cash/player", cashYouFirst[0]},     {"Cash/geek", cashYouFirst[2]},
+            {"Cash/master", cashYouFirst[3]},      {"Cash/champ", cashYouFirst[4]},      {"Cash/pinhead", cashYouFirst[5]},
+            {"Cash/expert", cashYouFirst[6]},      {"Cash/robot", cashYouFirst[7]},      {"Stats/showdowns", after.showdowns},
+            {"Stats/handsplayed", after.played},   {"Stats/handswon", after.won}};
 }
 
 // The river with You as the opener: the human's check lets the opponents check (strength 20
@@ -55,7 +61,8 @@ TEST(Showdown, TheHumanWinsAloneAndTheHandIsCountedAndWritten) {
     EXPECT_EQ(rig.state().showdownCount, 6);
     EXPECT_EQ(rig.state().handsPlayed, 11);
     EXPECT_EQ(rig.state().handsWon, 4);
-    EXPECT_EQ(rig.store.writes, statsThenCash(5, 10, 3, rig.cash())) << "the counts are written as before the hand";
+    EXPECT_EQ(rig.store.writes, payOutWrites({5, 10, 3}, rig.cash(), {6, 11, 4}))
+        << "the counts as before the hand, then as after it";
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav"}));
     EXPECT_TRUE(rig.state().potSettled);
     EXPECT_EQ(rig.buttons(), "+Deal -Check -Raise -Fold");
@@ -204,7 +211,7 @@ TEST(Showdown, ReachedAgainInTheSameActionItPaysAndCountsOnce) {
     EXPECT_EQ(rig.state().street, 5);
     EXPECT_EQ(rig.draws(), 2u) << "only Geek decided";
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{992, 1000, 1000, 1000, 1000, 1000, 1054, 1054}));
-    EXPECT_EQ(rig.store.writes, statsThenCash(5, 10, 3, rig.cash()));
+    EXPECT_EQ(rig.store.writes, payOutWrites({5, 10, 3}, rig.cash(), {6, 11, 3}));
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav"}));
     EXPECT_EQ(rig.state().handsPlayed, 11);
     EXPECT_EQ(rig.state().showdownCount, 6);
@@ -252,7 +259,7 @@ TEST(Showdown, WhenNoSeatTakesPartThePlaceholderWinnerIsNamedAndNobodyIsPaid) {
     EXPECT_EQ(rig.state().handsPlayed, 11);
     EXPECT_EQ(rig.state().showdownCount, 5);
     EXPECT_TRUE(rig.state().potSettled);
-    EXPECT_EQ(rig.store.writes, statsThenCash(5, 10, 3, rig.cash()));
+    EXPECT_EQ(rig.store.writes, payOutWrites({5, 10, 3}, rig.cash(), {5, 11, 3}));
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav", "chip4.wav"}));
     EXPECT_TRUE(rig.display().btnnew.enabled);
 }

@@ -222,7 +222,10 @@ TEST_F(FirstHand, ExpertBrokeGivesRobotTheSmallBlindAndYouTheBigBlind) {
                                     {"Cash/champ", 1200},
                                     {"Cash/pinhead", 1200},
                                     {"Cash/expert", 0},
-                                    {"Cash/robot", 1198}}));
+                                    {"Cash/robot", 1198},
+                                    {"Stats/showdowns", 0},
+                                    {"Stats/handsplayed", 1},
+                                    {"Stats/handswon", 1}}));
 
     // The next hand moves the blinds one seat on from there: Freak big blind, the human small.
     ASSERT_TRUE(table.deal());

@@ -45,11 +45,12 @@ inline const std::array<const char*, 5> kNeutralBoard{"2s", "3h", "Jc", "Kd", "4
 class FillingStore : public MemoryStore {
 public:
     int refuseFrom = INT_MAX;
+    std::string refusedKey;              // "Section/key"
     std::vector<std::string> attempted;  // "Section/key" of every write tried
 
     void writeInt(const std::string& section, const std::string& key, int32_t value) override {
         attempted.push_back(section + "/" + key);
-        refuse = static_cast<int>(attempted.size()) >= refuseFrom;
+        refuse = static_cast<int>(attempted.size()) >= refuseFrom || attempted.back() == refusedKey;
         MemoryStore::writeInt(section, key, value);
     }
     void acceptAll() {

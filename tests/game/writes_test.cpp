@@ -115,6 +115,17 @@ TEST_F(RefusedWrites, RefusedShowdownStillSettlesTheHand) {
                                                                               {"Cash/robot", 1196}}));
 }
 
+// A pay-out whose cash is not all stored does not store the hand's counts after it either.
+TEST_F(RefusedWrites, ARefusedCashWriteOfThePayOutSkipsTheCountsAfterIt) {
+    forget();
+    store.refusedKey = "Cash/player";
+    EXPECT_TRUE(table.fold());
+    EXPECT_EQ(store.attempted, statsThenCash());
+    EXPECT_EQ(store.writes.size(), 10u);
+    EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
+    EXPECT_EQ(state().handsPlayed, 1);
+}
+
 // The human calls Robot's big blind; all seven opponents answer and fold, and the human takes
 // the pot of 6 plus the call of 4.
 TEST_F(RefusedWrites, RefusedAllOutWinStillPaysTheHuman) {

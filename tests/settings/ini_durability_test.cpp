@@ -1,10 +1,18 @@
 // Writes are atomic and durable: refused writes leave the old file and no temporary file behind.
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <csignal>
+#include <functional>
+#include <optional>
+#include <thread>
 
 #include "settings/durable_file.h"
+#include "settings/file_lock.h"
 #include "settings/ini_file.h"
 #include "temp_folder.h"
 
@@ -53,6 +61,7 @@ TEST(IniDurability, WritesLeaveOnlyTheFileAndKeepItsPermissions) {
     IniFile file(path);
     for (int i = 0; i < 20; ++i) file.writeInt("Cash", "player", i);
     file.writeBool("Settings", "Sound", true);
+    file.commit();
     EXPECT_EQ(folder.entries(), std::set<std::string>{"trelvist.ini"});
     EXPECT_EQ(readBytes(path), "[Cash]\nplayer=19\n[Settings]\nSound=1\n");
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -66,6 +75,62 @@ TEST(IniDurability, ALinkedFileStaysALink) {
     EXPECT_TRUE(fs::is_symlink(folder.file("trelvist.ini")));
     EXPECT_EQ(readBytes(folder.file("real.ini")), "[Cash]\nplayer=2\n");
     EXPECT_EQ(folder.entries(), (std::set<std::string>{"real.ini", "trelvist.ini"}));
+}
+
+TEST(IniDurability, ADanglingLinkIsWrittenThroughAndStaysALink) {
+    TempFolder folder;
+    fs::create_symlink("elsewhere/real.ini", folder.file("trelvist.ini"));
+    IniFile(folder.file("trelvist.ini")).writeInt("Cash", "player", 2);
+    EXPECT_TRUE(fs::is_symlink(folder.file("trelvist.ini")));
+    EXPECT_EQ(readBytes(folder.file("elsewhere/real.ini")), "[Cash]\nplayer=2\n");
+    EXPECT_EQ(folder.entries(), (std::set<std::string>{"elsewhere", "trelvist.ini"}));
+
+    // Links that go round in a loop lead to no file at all.
+    fs::create_symlink("loop-b", folder.file("loop-a"));
+    fs::create_symlink("loop-a", folder.file("loop-b"));
+    IniFile loop(folder.file("loop-a"));
+    expectRefused(loop);
+    EXPECT_TRUE(fs::is_symlink(folder.file("loop-a")));
+}
+
+// Runs `body` in a child process without root's rights: as is, or as nobody (65534) after handing
+// it the folder when the test runs as root. Empty when the child could not give up root.
+std::optional<bool> withoutRoot(const fs::path& folder, const std::function<bool()>& body) {
+    constexpr int kCannotDrop = 3;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0) {
+            for (const auto& entry : fs::recursive_directory_iterator(folder))
+                if (::lchown(entry.path().c_str(), 65534, 65534) != 0) ::_exit(kCannotDrop);
+            if (::chown(folder.c_str(), 65534, 65534) != 0 || ::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 ||
+                ::setuid(65534) != 0)
+                ::_exit(kCannotDrop);
+        }
+        ::_exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return false;
+    if (WEXITSTATUS(status) == kCannotDrop) return std::nullopt;
+    return WEXITSTATUS(status) == 0;
+}
+
+TEST(IniDurability, AReadOnlyFileIsRefusedAsAWriteInPlaceWouldBe) {
+    TempFolder folder;
+    const std::string path = folder.file("trelvist.ini");
+    writeBytes(path, "[Cash]\nplayer=1\n");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::optional<bool> refused = withoutRoot(folder.path(), [&] {
+        try {
+            IniFile(path).writeInt("Cash", "player", 2);
+            return false;
+        } catch (const SettingsWriteError&) {
+            return true;
+        }
+    });
+    if (!refused) GTEST_SKIP() << "running as root and unable to become another user";
+    EXPECT_TRUE(*refused) << "the read-only file was replaced";
+    EXPECT_EQ(readBytes(path), "[Cash]\nplayer=1\n");
+    EXPECT_EQ(folder.entries(), std::set<std::string>{"trelvist.ini"});
 }
 
 TEST(IniDurability, AFolderInTheWayRefusesTheWrite) {
@@ -119,6 +184,72 @@ TEST(IniDurability, AppendsCreateTheFolderAndAddOnlyWholeAdditions) {
     EXPECT_EQ(readBytes(folder.file("blocked")), "not a folder");
 }
 
+TEST(IniDurability, ARefusedWriteKeepsTheWritesBeforeItThenThrows) {
+    TempFolder folder;
+    const std::string path = folder.file("trelvist.ini");
+    writeBytes(path, "[Cash]\nplayer=1\n");
+    IniFile file(path);
+    {
+        const FileSizeLimit limit(std::string("[Cash]\nplayer=1\nfreak=2\n").size());  // room for one more key
+        file.writeInt("Cash", "freak", 2);
+        EXPECT_EQ(readBytes(path), "[Cash]\nplayer=1\n") << "held back until the commit";
+        EXPECT_THROW(file.writeInt("Cash", "geek", 3), SettingsWriteError);
+    }
+    EXPECT_EQ(readBytes(path), "[Cash]\nplayer=1\nfreak=2\n");
+    EXPECT_EQ(folder.entries(), std::set<std::string>{"trelvist.ini"});
+}
+
+TEST(IniDurability, AWriteWaitsWhileAnotherWriterHoldsTheFolder) {
+    TempFolder folder;
+    const std::string path = folder.file("trelvist.ini");
+    FileLock other;  // as another process would hold it during its own writes
+    ASSERT_EQ(other.take(folder.path(), std::chrono::milliseconds(0)), FileLock::Outcome::Taken);
+
+    std::thread writer([&] {
+        IniFile file(path);
+        file.writeInt("Cash", "player", 5);
+        file.commit();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(fs::exists(path)) << "written while the other writer held the lock";
+    other.release();
+    writer.join();
+    EXPECT_EQ(readBytes(path), "[Cash]\nplayer=5\n");
+
+    // The lock is the writer's from its first write to its commit.
+    IniFile file(path);
+    file.writeInt("Cash", "player", 6);
+    EXPECT_EQ(other.take(folder.path(), std::chrono::milliseconds(0)), FileLock::Outcome::Busy);
+    file.commit();
+    EXPECT_EQ(other.take(folder.path(), std::chrono::milliseconds(0)), FileLock::Outcome::Taken);
+}
+
+TEST(IniDurability, TemporariesOfKilledWritersAreRemovedByTheNextWriter) {
+    TempFolder folder;
+    const std::string path = folder.file("trelvist.ini");
+    writeBytes(path, "[Cash]\nplayer=1\n");
+    // Killed between its write and the commit.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        IniFile file(path);
+        file.writeInt("Cash", "player", 2);
+        ::raise(SIGKILL);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(readBytes(path), "[Cash]\nplayer=1\n");
+    EXPECT_EQ(folder.entries().size(), 2u) << "the killed writer's temporary is there";
+    // One of a process that still runs (pid 1) stays.
+    writeBytes(folder.file("trelvist.ini.tmp.1.0"), "in use");
+
+    IniFile file(path);
+    file.writeInt("Cash", "player", 3);
+    file.commit();
+    EXPECT_EQ(readBytes(path), "[Cash]\nplayer=3\n");
+    EXPECT_EQ(folder.entries(), (std::set<std::string>{"trelvist.ini", "trelvist.ini.tmp.1.0"}));
+}
+
 TEST(IniDurability, AFiftyMegabyteFileIsReadAndRewrittenWhole) {
     TempFolder folder;
     const std::string path = folder.file("trelvist.ini");
@@ -129,6 +260,7 @@ TEST(IniDurability, AFiftyMegabyteFileIsReadAndRewrittenWhole) {
     EXPECT_EQ(file.readInt("Cash", "player", 0), 1);
     file.writeInt("Cash", "player", 2);
     file.writeInt("Bet", "Big", 8);
+    file.commit();
     EXPECT_TRUE(readBytes(path) == filler + "[Cash]\nplayer=2\n" + filler + "[Bet]\nBig=8\n");
     EXPECT_EQ(folder.entries(), std::set<std::string>{"trelvist.ini"});
 }

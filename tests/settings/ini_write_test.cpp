@@ -78,6 +78,10 @@ TEST_F(IniWrite, GroupsOfWritesBuildTheFileInTheOrderKeysWereFirstWritten) {
     file.writeBool("Settings", "Sound", false);
     file.writeInt("Cash", "freak", 1300);
     file.writeBool("Settings", "Sound", true);
+    // The group reaches the file when it is committed; reads see it before.
+    EXPECT_FALSE(std::filesystem::exists(file.path()));
+    EXPECT_EQ(file.readInt("Cash", "freak", 0), 1300);
+    file.commit();
     EXPECT_EQ(readBytes(file.path()), "[Stats]\nshowdowns=3\nhandswon=1\n[Cash]\nfreak=1300\n[Settings]\nSound=1\n");
     EXPECT_EQ(file.readInt("Cash", "freak", 0), 1300);
     EXPECT_TRUE(file.readBool("Settings", "Sound", false));

@@ -2,6 +2,7 @@
 // how it records the settings file and the modal windows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "tool_runner.h"
@@ -60,6 +61,31 @@ TEST(ScriptRules, ToolErrorsStopWithStatusTwoNamingTheLine) {
     ToolSandbox sandbox;
     EXPECT_EQ(sandbox.runWithArguments("clock 1\n", "").status, 2);
     EXPECT_EQ(sandbox.runWithArguments("clock 1\n", "--settings trelvist.ini").status, 2);
+}
+
+TEST(ScriptRules, AnOffendingLineIsQuotedShortWithItsControlBytesEscaped) {
+    const std::string junk = std::string(300, 'x') + "\x1b[2J\a";
+    const std::vector<std::string> scripts{
+        "\x1b[31m" + junk + "\n",          // unknown command: the whole line is the word
+        "clock 12\t" + junk + "\n",        // not a number
+        "writes \x7f" + junk + "\n",       // neither 'fail' nor 'ok'
+        "money \x1b" + junk + "\n",        // before 'start'
+    };
+    for (const std::string& script : scripts) {
+        SCOPED_TRACE(script.substr(0, 12));
+        ToolSandbox sandbox;
+        const ToolResult result = sandbox.run(script);
+        EXPECT_EQ(result.status, 2);
+        ASSERT_FALSE(result.errors.empty());
+        EXPECT_EQ(result.errors.find('\n'), result.errors.size() - 1) << result.errors;
+        EXPECT_LT(result.errors.size(), 200u) << result.errors;
+        EXPECT_TRUE(std::none_of(result.errors.begin(), result.errors.end() - 1,
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }))
+            << result.errors;
+        EXPECT_NE(result.errors.find("xxx'..."), std::string::npos) << result.errors;
+    }
+    ToolSandbox sandbox;
+    EXPECT_EQ(sandbox.run("back\\\x1b\n").errors, "trelvist-script: line 1: unknown command 'back\\x5C\\x1B'\n");
 }
 
 TEST(ScriptRules, ArgumentsAtTheirLimitsAreAccepted) {
@@ -189,6 +215,26 @@ TEST(ScriptRules, WritesGoThroughTheFileAndRefusedOnesAreErrors) {
     EXPECT_TRUE(eventsOf(second.lines[4], "write").empty());
     EXPECT_EQ(eventsOf(second.lines[4], "error"), std::vector<ordered_json>{"Unable to write to trelvist.ini"});
     EXPECT_EQ(readFile(sandbox.dir() / "trelvist.ini"), written);
+}
+
+// The example's first hand ends in a showdown the human wins: after the cash, the hand's counts
+// are written at once, so a run that ends there keeps them.
+TEST(ScriptRules, APaidPotStoresTheHandsCountsAfterTheCash) {
+    ToolSandbox sandbox;
+    const ToolResult result = sandbox.run(kStart + "call\ncall\ncall\ncall\n");
+    ASSERT_EQ(result.status, 0) << result.errors;
+    ASSERT_EQ(result.lines.size(), 6u);
+    const ordered_json& showdown = result.lines[5];
+    ASSERT_EQ(showdown["state"]["street"], 5);
+    const auto writes = eventsOf(showdown, "write");
+    ASSERT_EQ(writes.size(), 3u + 8u + 3u);
+    EXPECT_EQ(writes[0], write("Stats", "showdowns", "0"));
+    EXPECT_EQ(writes[10], write("Cash", "robot", "1196"));
+    EXPECT_EQ(std::vector<ordered_json>(writes.begin() + 11, writes.end()),
+              (std::vector<ordered_json>{write("Stats", "showdowns", "1"), write("Stats", "handsplayed", "1"),
+                                         write("Stats", "handswon", "1")}));
+    const std::string file = readFile(sandbox.dir() / "trelvist.ini");
+    EXPECT_NE(file.find("[Stats]\nshowdowns=1\nhandsplayed=1\nhandswon=1\n"), std::string::npos) << file;
 }
 
 TEST(ScriptRules, StoredSettingsAreReadAtStart) {

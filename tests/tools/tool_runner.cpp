@@ -1,6 +1,8 @@
 #include "tool_runner.h"
 
+#include <fcntl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -11,6 +13,8 @@ namespace trelvist::tools::testing {
 namespace {
 
 // One shell word, whatever it holds.
+constexpr int kTimeLimitSeconds = 20;
+
 std::string quoted(const std::string& text) {
     std::string word = "'";
     for (char c : text) word += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -36,7 +40,9 @@ ToolResult ToolSandbox::run(const std::string& script, const std::string& ini) c
 
 ToolResult ToolSandbox::runWithArguments(const std::string& script, const std::string& arguments) const {
     std::ofstream(dir_ / "script.txt", std::ios::binary) << script;
-    const std::string command = "cd " + quoted(dir_.string()) + " && " + quoted(TRELVIST_SCRIPT_TOOL) + " " +
+    // A run that hangs is stopped, so that a test reports it instead of hanging too.
+    const std::string command = "cd " + quoted(dir_.string()) + " && timeout -s KILL " +
+                                std::to_string(kTimeLimitSeconds) + " " + quoted(TRELVIST_SCRIPT_TOOL) + " " +
                                 arguments + " < script.txt > trace.jsonl 2> errors.txt";
     const int wait = std::system(command.c_str());
 
@@ -46,6 +52,24 @@ ToolResult ToolSandbox::runWithArguments(const std::string& script, const std::s
     std::istringstream trace(readFile(dir_ / "trace.jsonl"));
     for (std::string line; std::getline(trace, line);) result.lines.push_back(nlohmann::ordered_json::parse(line));
     return result;
+}
+
+pid_t ToolSandbox::start(const std::string& script, const std::string& ini) const {
+    const std::filesystem::path scriptFile = dir_ / "script.txt";
+    std::ofstream(scriptFile, std::ios::binary) << script;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Only calls that are safe between fork and exec in a process with threads.
+        const int in = ::open(scriptFile.c_str(), O_RDONLY);
+        const int out = ::open("/dev/null", O_WRONLY);
+        if (in < 0 || out < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(out, 2) < 0 ||
+            ::chdir(dir_.c_str()) != 0)
+            ::_exit(127);
+        ::execl(TRELVIST_SCRIPT_TOOL, TRELVIST_SCRIPT_TOOL, "--ini", ini.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    if (child < 0) throw std::runtime_error("cannot start the script tool");
+    return child;
 }
 
 std::string readFile(const std::filesystem::path& path) {

@@ -1,5 +1,7 @@
 #pragma once
 // Runs the built trelvist-script in a fresh folder of its own, as a person would from a shell.
+#include <sys/types.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -9,7 +11,7 @@
 namespace trelvist::tools::testing {
 
 struct ToolResult {
-    int status = -1;                            // the exit status
+    int status = -1;                            // the exit status; 137 when stopped after 20 seconds
     std::vector<nlohmann::ordered_json> lines;  // standard output, one trace line each
     std::string errors;                         // standard error
 };
@@ -27,6 +29,9 @@ public:
     ToolResult run(const std::string& script, const std::string& ini = "trelvist.ini") const;
     // The same with the arguments given as they stand (for the usage check).
     ToolResult runWithArguments(const std::string& script, const std::string& arguments) const;
+    // Starts the tool inside the folder on `script` and returns its process id at once; what
+    // it prints is thrown away.
+    pid_t start(const std::string& script, const std::string& ini = "trelvist.ini") const;
 
 private:
     std::filesystem::path dir_;

@@ -113,9 +113,11 @@ private slots:
         const int64_t handsPlayed = f.state().handsPlayed;
         f.press(Qt::Key_F);  // nothing left to fold
         QCOMPARE(f.state().street, 5);
+        QCOMPARE(f.state().handsPlayed, handsPlayed);
         f.press(Qt::Key_D);
         QCOMPARE(f.state().street, 1);
-        QCOMPARE(f.stored("Stats", "handsplayed"), handsPlayed);
+        // Stored with every paid pot, the new hand's too when every opponent folds in it.
+        QCOMPARE(f.stored("Stats", "handsplayed"), f.state().handsPlayed);
 
         f.press(Qt::Key_O);
         QVERIFY(f.control<QWidget>("Panel1")->isVisible());
