@@ -4,11 +4,12 @@
 #include <QStyleFactory>
 
 #include "ui/fonts.h"
+#include "ui/zoomed_style.h"
 
 namespace trelvist::ui {
 
 void applyGameLook() {
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setStyle(new ZoomedStyle(QStyleFactory::create("Fusion")));
     registerFontSubstitutes();
 }
 

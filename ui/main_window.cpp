@@ -12,6 +12,8 @@
 #include "ui/rules_window.h"
 #include "ui/stats_window.h"
 #include "ui/table_canvas.h"
+#include "ui/table_zoom.h"
+#include "ui/zoom.h"
 
 namespace trelvist::ui {
 
@@ -66,11 +68,11 @@ void showStatus(QLabel* label, const StatusLabel& status) {
 MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint) {
+                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint) {
     setObjectName("TForm1");
     setWindowTitle(QString());
     setWindowIcon(assets::appIcon());
-    setFixedSize(TableCanvas::kClientSize);
+    resize(TableCanvas::kClientSize);
     setBackground(this, Qt::black);
     setFont(pixelFont("Tahoma", 11));
     setTextColour(this, Qt::white);
@@ -110,6 +112,12 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
 
     create();
     windowHandle()->installEventFilter(this);
+
+    recordLogicalLayout(this);
+    zoom_ = std::make_unique<TableZoom>(*this, *canvas_, settings, [this] {
+        table_->redraw();
+        bringUpToDate();
+    });
 }
 
 MainWindow::~MainWindow() = default;
@@ -157,11 +165,7 @@ void MainWindow::startUp() {
     bringUpToDate();
 }
 
-void MainWindow::showCentred() {
-    const QRect desktop = screen()->availableGeometry();
-    move(desktop.center() - rect().center());
-    show();
-}
+void MainWindow::showCentred() { zoom_->showAtStart(); }
 
 void MainWindow::bringUpToDate() {
     const Display& d = table_->display();
@@ -171,7 +175,7 @@ void MainWindow::bringUpToDate() {
     }
     setCaption(betsize_, qs(d.betsize));
     setCaption(theresult_, qs(d.theresult.text));
-    theresult_->move(d.theresult.left, kResultTop);
+    moveLogical(theresult_, {d.theresult.left, kResultTop});
     showButton(btnnew_, d.btnnew);
     showButton(btnstay_, d.btnstay);
     showButton(btnbet_, d.btnbet);

@@ -19,6 +19,7 @@ class OptionsPanel;
 class StatsWindow;
 class OddsWindow;
 class RulesWindow;
+class TableZoom;
 
 class MainWindow : public QWidget, private HostWindow {
     Q_OBJECT
@@ -29,6 +30,7 @@ public:
 
     // Loads the stored game and deals the first hand; the window is shown afterwards.
     void startUp();
+    // Shows the window centred on the screen, at its remembered zoom where that fits.
     void showCentred();
 
     // Presses a control of the game, then shows the table as the press left it.
@@ -39,6 +41,7 @@ public:
     Table& table() { return *table_; }
     Host& host() { return *host_; }
     TableCanvas& canvas() { return *canvas_; }
+    TableZoom& zoom() { return *zoom_; }
 
 protected:
     // A window that is shown, uncovered or restored is repainted from the game's state.
@@ -67,6 +70,7 @@ private:
     RulesWindow* rulesWindow_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Table> table_;
+    std::unique_ptr<TableZoom> zoom_;
 };
 
 }  // namespace trelvist::ui

@@ -7,6 +7,7 @@
 #include "assets/pictures.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/picture_label.h"
 
 namespace trelvist::ui {
 
@@ -60,12 +61,8 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QWidget(parent) {
     setGeometry(248, 90, 522, 427);
     setBackground(this, kPanelColour);
 
-    // The picture is shown at its own size; the panel's colour shows only where it ends.
-    auto* picture = new QLabel(this);
-    picture->setObjectName("Image1");
+    auto* picture = new PictureLabel(this, &assets::panelPicture);
     picture->setGeometry(0, 0, 521, 433);
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(QPixmap::fromImage(assets::panelPicture()));
 
     const QFont labelFont = pixelFont("Verdana", 11);
     const QFont buttonFont = pixelFont("Verdana", 11);

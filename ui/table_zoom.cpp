@@ -1,0 +1,186 @@
+#include "ui/table_zoom.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QShortcut>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/message_boxes.h"
+#include "ui/table_canvas.h"
+#include "ui/zoom.h"
+
+namespace trelvist::ui {
+
+namespace {
+
+constexpr int kZoomSteps[] = {50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300};
+// The smallest the table gets, in a window made smaller by hand or on a tiny screen.
+constexpr int kSmallestZoom = 25;
+// Until the window is first shown its frame is not known: room for a title bar and borders.
+constexpr QMargins kAssumedFrame(8, 40, 8, 8);
+// A frame being dragged is remembered once it has rested this long.
+constexpr int kRestMs = 400;
+
+QSize tableSize(int zoom) { return zoomed(QRect(QPoint(), TableCanvas::kClientSize), zoom / 100.0).size(); }
+
+// The largest zoom at which the whole table fits `area`.
+int fittingZoom(QSize area) {
+    int zoom = kMaxZoom;
+    while (zoom > kSmallestZoom && !QRect(QPoint(), area).contains(QRect(QPoint(), tableSize(zoom)))) --zoom;
+    return zoom;
+}
+
+}  // namespace
+
+TableZoom::TableZoom(QWidget& window, TableCanvas& canvas, SettingsStore& settings, std::function<void()> repaint)
+    : window_(window), canvas_(canvas), settings_(settings), repaint_(std::move(repaint)),
+      prefs_(readWindowPrefs(settings)) {
+    window_.setMinimumSize(tableSize(kSmallestZoom));
+    expectedSize_ = tableSize(prefs_.zoom);
+    window_.resize(expectedSize_);
+    layOut();
+    window_.installEventFilter(this);
+    window_.windowHandle()->installEventFilter(this);
+    connect(window_.windowHandle(), &QWindow::screenChanged, this, &TableZoom::layOut);
+
+    const auto onKey = [this](QKeySequence keys, void (TableZoom::*action)()) {
+        connect(new QShortcut(keys, &window_), &QShortcut::activated, this, action);
+    };
+    onKey(QKeySequence(Qt::CTRL | Qt::Key_Plus), &TableZoom::zoomIn);
+    onKey(QKeySequence(Qt::CTRL | Qt::Key_Equal), &TableZoom::zoomIn);  // the plus key unshifted
+    onKey(QKeySequence(Qt::CTRL | Qt::Key_Minus), &TableZoom::zoomOut);
+    onKey(QKeySequence(Qt::CTRL | Qt::Key_0), &TableZoom::resetZoom);
+    onKey(QKeySequence(Qt::Key_F11), &TableZoom::toggleFullScreen);
+
+    saveZoom_.setSingleShot(true);
+    saveZoom_.setInterval(kRestMs);
+    connect(&saveZoom_, &QTimer::timeout, this, &TableZoom::remember);
+}
+
+void TableZoom::showAtStart() {
+    resizeTo(prefs_.zoom);
+    // A top-level window is placed by the corner of its frame.
+    const QRect free = window_.screen()->availableGeometry();
+    const QSize framed = expectedSize_.grownBy(frameMargins());
+    window_.move(free.topLeft() + QPoint((free.width() - framed.width()) / 2, (free.height() - framed.height()) / 2));
+    checkOnScreen_ = true;
+    if (prefs_.fullScreen) window_.showFullScreen();
+    else window_.show();
+    // Without a window manager nobody else gives the new window the keyboard.
+    window_.activateWindow();
+}
+
+void TableZoom::zoomIn() {
+    const int* next = std::upper_bound(std::begin(kZoomSteps), std::end(kZoomSteps), zoom_);
+    if (next != std::end(kZoomSteps)) stepTo(*next);
+}
+
+void TableZoom::zoomOut() {
+    const int* next = std::lower_bound(std::begin(kZoomSteps), std::end(kZoomSteps), zoom_);
+    if (next != std::begin(kZoomSteps)) stepTo(*(next - 1));
+}
+
+void TableZoom::resetZoom() { stepTo(100); }
+
+void TableZoom::stepTo(int zoom) {
+    // A maximised or full-screen window already shows the table as large as it can.
+    if (window_.windowState() != Qt::WindowNoState) return;
+    const int fitted = resizeTo(zoom);
+    saveZoom_.stop();
+    if (fitted == prefs_.zoom) return;
+    prefs_.zoom = fitted;
+    write([&] { writeZoom(settings_, fitted); });
+}
+
+void TableZoom::toggleFullScreen() {
+    const bool full = !window_.isFullScreen();
+    if (full) window_.showFullScreen();
+    else window_.showNormal();
+    prefs_.fullScreen = full;
+    write([&] { writeFullScreen(settings_, full); });
+}
+
+bool TableZoom::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Resize) layOut();
+    if (watched == &window_ && event->type() == QEvent::Close && saveZoom_.isActive()) {
+        saveZoom_.stop();
+        remember();
+    }
+    if (watched == window_.windowHandle() && event->type() == QEvent::Expose && checkOnScreen_ &&
+        window_.windowHandle()->isExposed()) {
+        checkOnScreen_ = false;
+        keepOnScreen();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TableZoom::layOut() {
+    const QSize area = window_.size();
+    zoom_ = fittingZoom(area);
+    const QSize table = tableSize(zoom_);
+    const QPoint origin((area.width() - table.width()) / 2, (area.height() - table.height()) / 2);
+    applyZoom(&window_, zoom_ / 100.0, origin);
+    // Scales are compared, so they are kept to a thousandth.
+    const double scale = std::round(zoom_ * window_.devicePixelRatioF() * 10) / 1000;
+    if (scale != canvas_.scale()) {
+        canvas_.setScale(scale);
+        if (window_.isVisible()) repaint_();
+    }
+    // A size the player gave the window by its frame is remembered once the frame rests.
+    if (window_.windowState() == Qt::WindowNoState && area != expectedSize_ && zoom_ != prefs_.zoom)
+        saveZoom_.start();
+}
+
+int TableZoom::resizeTo(int zoom) {
+    const int fitted = std::max(kSmallestZoom, std::min(zoom, largestFittingZoom()));
+    expectedSize_ = tableSize(fitted);
+    window_.resize(expectedSize_);
+    return fitted;
+}
+
+int TableZoom::largestFittingZoom() const {
+    const QRect free = window_.screen()->availableGeometry();
+    return fittingZoom(free.size().shrunkBy(frameMargins()));
+}
+
+QMargins TableZoom::frameMargins() const {
+    const QMargins frame = window_.windowHandle()->frameMargins();
+    return frame.isNull() && !window_.isVisible() ? kAssumedFrame : frame;
+}
+
+void TableZoom::keepOnScreen() {
+    if (window_.windowState() != Qt::WindowNoState) return;
+    const QRect free = window_.screen()->availableGeometry();
+    const QRect frame = window_.frameGeometry();
+    if (free.contains(frame)) return;
+    resizeTo(zoom_);
+    const QSize framed = expectedSize_.grownBy(frameMargins());
+    const auto within = [](int at, int length, int start, int room) {
+        return std::clamp(at, start, start + std::max(0, room - length));
+    };
+    window_.move(within(frame.left(), framed.width(), free.left(), free.width()),
+                 within(frame.top(), framed.height(), free.top(), free.height()));
+}
+
+void TableZoom::remember() {
+    if (zoom_ == prefs_.zoom) return;
+    prefs_.zoom = zoom_;
+    write([&] { writeZoom(settings_, zoom_); });
+}
+
+void TableZoom::write(const std::function<void()>& store) {
+    try {
+        store();
+    } catch (const SettingsWriteError& error) {
+        // Once is enough: a dragged frame would otherwise say it again and again.
+        if (writeFailed_) return;
+        writeFailed_ = true;
+        showErrorBox(&window_, QString::fromUtf8(error.what()));
+    }
+}
+
+}  // namespace trelvist::ui
