@@ -13,6 +13,7 @@
 #include "ui/stats_window.h"
 #include "ui/table_canvas.h"
 #include "ui/table_zoom.h"
+#include "ui/text_outline.h"
 #include "ui/zoom.h"
 
 namespace trelvist::ui {
@@ -42,6 +43,7 @@ constexpr SeatLayout kSeats[] = {
 };
 
 constexpr int kResultTop = 8;
+constexpr double kResultOutline = 1.5;  // table pixels
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
@@ -83,6 +85,7 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     betsize_ = makeLabel(this, "betsize", "", {902, 584}, pixelFont("Verdana", 13, Weight::Bold));
     theresult_ = makeLabel(this, "theresult", "", {460, kResultTop},
                            pixelFont("Georgia", 21, Weight::Regular, Slant::Italic), Qt::red);
+    new TextOutline(theresult_, Qt::black, kResultOutline);  // red alone reads poorly on the felt
 
     panel_ = new OptionsPanel(this);
     const QFont action = pixelFont("Verdana", 11, Weight::Bold);
