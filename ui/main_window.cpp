@@ -5,13 +5,16 @@
 #include <QWindow>
 
 #include "assets/pictures.h"
+#include "ui/control_tips.h"
 #include "ui/controls.h"
+#include "ui/focus_return.h"
 #include "ui/fonts.h"
 #include "ui/odds_window.h"
 #include "ui/options_panel.h"
 #include "ui/rules_window.h"
 #include "ui/stats_window.h"
 #include "ui/table_canvas.h"
+#include "ui/table_description.h"
 #include "ui/table_zoom.h"
 #include "ui/text_outline.h"
 #include "ui/zoom.h"
@@ -121,6 +124,8 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
         table_->redraw();
         bringUpToDate();
     });
+    makeAccessible(*canvas_);
+    new FocusReturn(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -136,6 +141,7 @@ void MainWindow::buildSeats() {
 QPushButton* MainWindow::buildButton(const char* name, const QString& caption, QRect geometry,
                                      const QFont& font, Control control, int key) {
     QPushButton* button = makeButton(this, name, caption, geometry, font);
+    describeButton(button, control, QKeySequence(key));
     connect(button, &QPushButton::clicked, this, [this, control] { press({control}); });
     // A key acts like a click, so a disabled button ignores it.
     connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, button,
@@ -186,6 +192,7 @@ void MainWindow::bringUpToDate() {
     panel_->showDisplay(d.panel);
     oddsWindow_->showOdds(qs(d.prob.text), d.prob.left);
     statsWindow_->showValues(qs(d.lblhandsplayed), qs(d.lblhandswon), qs(d.lblshowdowns));
+    describe(*canvas_, d);
 }
 
 void MainWindow::showModal(ModalWindow window) {

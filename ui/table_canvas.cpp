@@ -30,6 +30,7 @@ void TableCanvas::setScale(double scale) {
     drawnFelt_ = QPixmap();
     cardPictures_.fill(QPixmap());
     if (!feltFile_.isNull()) useFeltBrush();
+    cards_.clear();
     update();
 }
 
@@ -52,6 +53,7 @@ void TableCanvas::useFeltBrush() {
 }
 
 void TableCanvas::erase(const QRect& area) {
+    cards_.wiped(area);
     fill(toDevice(area));
 }
 
@@ -59,6 +61,7 @@ void TableCanvas::drawCard(int picture, int x, int y) {
     if (picture < 0 || picture >= assets::kCardPictures) return;
     const QRect at = cardArea(x, y);
     QPainter(&canvas_).drawPixmap(at.topLeft(), card(picture));
+    cards_.laid(picture, QPoint(x, y));
     showDevice(at);
 }
 

@@ -11,6 +11,7 @@
 #include <array>
 
 #include "assets/pictures.h"
+#include "ui/visible_cards.h"
 
 namespace trelvist::ui {
 
@@ -39,6 +40,8 @@ public:
 
     // The table as it is drawn, in device pixels.
     QImage image() const { return canvas_.toImage(); }
+    // The cards lying on the table.
+    const VisibleCards& cards() const { return cards_; }
 
 signals:
     void painted();
@@ -62,6 +65,7 @@ private:
     QPixmap drawnFelt_;  // the felt drawn for scale_, made when first needed
     QBrush brush_{Qt::black};
     std::array<QPixmap, assets::kCardPictures> cardPictures_;  // for scale_, made on first use
+    VisibleCards cards_;
 };
 
 }  // namespace trelvist::ui
