@@ -54,7 +54,9 @@ struct Table {
     explicit Table(uint32_t clock)
         : settings(dir.filePath("trelvist.ini").toStdString()),
           window(settings, {.answerBox = [](const ui::BoxRequest&) { return true; },
-                            .clock = [clock] { return clock; }}) {}
+                            .clock = [clock] { return clock; }}) {
+        window.playback().setSpeed(ui::PlaybackSpeed::Instant);  // the click's cost, not its pacing
+    }
     QTemporaryDir dir;
     IniFile settings;
     ui::MainWindow window;

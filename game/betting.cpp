@@ -27,6 +27,9 @@ void Table::closeStreet() {
     ++s_.street;
     drawTable();
     cardSound();
+    static constexpr int kShown[] = {0, 0, 3, 4, 5};
+    if (s_.street >= 2 && s_.street <= 4)
+        observer_->streetTurned(s_.street, std::span<const Card>(s_.board()).first(kShown[s_.street]));
 }
 
 void Table::openPreflop() {
@@ -35,9 +38,8 @@ void Table::openPreflop() {
     setStatus(seatBefore(small), "");
     setStatus(small, "Small Blind");
     setStatus(big, "Big Blind");
-    // The pot already holds both blinds, paid or not.
-    if (s_.cash[small] > 0) addTo(s_.cash[small], -int64_t{s_.smallBlind});
-    if (s_.cash[big] > 0) addTo(s_.cash[big], -int64_t{s_.bigBlind});
+    postBlind(small, false);
+    postBlind(big, true);
     showCash(small);
     showCash(big);
     showPot();
@@ -73,6 +75,7 @@ bool Table::opponentTurn(int seat) {
         pay(seat, s_.toCall);
         showCash(seat);
         showPot();
+        observer_->acted(seat, Move::Check, s_.toCall);
         return false;
     }
 
@@ -83,6 +86,7 @@ bool Table::opponentTurn(int seat) {
     pay(seat, s_.toCall);
     showCash(seat);
     showPot();
+    observer_->acted(seat, Move::Raise, s_.toCall);
     setRaiser(seat);
     for (int other = seat - 1; other >= Robot; --other)
         if (s_.live(other)) opponentAnswer(other);

@@ -50,6 +50,10 @@ void Table::prepareHand(std::span<const int> brokeSeatsCounted) {
 
     shuffleAndDeal();
     drawTable();
+    HandStart start{s_.smallBet, s_.bigBet, s_.smallBlind, s_.bigBlind, s_.aiLevel, s_.cash, {}, {}};
+    std::copy(s_.hole(You).begin(), s_.hole(You).end(), start.yourCards.begin());
+    std::copy(s_.board().begin(), s_.board().end(), start.board.begin());
+    observer_->handStarted(start);
 
     s_.raiseAmount = s_.bigBlind;
     // The captions follow only the bets the options panel can set.
@@ -58,6 +62,19 @@ void Table::prepareHand(std::span<const int> brokeSeatsCounted) {
         display_.btnbet.caption = "Raise";
     }
     display_.btnbet.enabled = true;
+}
+
+// The pot already holds the blind; a seat without chips pays nothing for it.
+void Table::postBlind(int seat, bool big) {
+    const int32_t amount = big ? s_.bigBlind : s_.smallBlind;
+    const int32_t paid = s_.cash[seat] > 0 ? amount : 0;
+    addTo(s_.cash[seat], -int64_t{paid});
+    observer_->blindPosted(seat, big, amount, paid);
+}
+
+void Table::gameOver(const std::string& text) {
+    observer_->gameOver(text);
+    host_.showMessage("Game over", text);
 }
 
 bool Table::deal() {
@@ -85,7 +102,7 @@ bool Table::deal() {
     const bool opponentsBroke =
         std::none_of(kOpponents.begin(), kOpponents.end(), [&](int seat) { return s_.cash[seat] > 0; });
     if (s_.cash[You] <= 0 || opponentsBroke) {
-        host_.showMessage("Game over", s_.cash[You] <= 0 ? "You lose!" : "You win!");
+        gameOver(s_.cash[You] <= 0 ? "You lose!" : "You win!");
         display_.btnnew.enabled = false;
         enableActions(false);
         return true;

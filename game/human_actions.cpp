@@ -31,6 +31,7 @@ void Table::raiseTheBet() {
         pay(You, s_.smallBet);
         s_.toCall = s_.bigBet;
     }
+    observer_->acted(You, Move::Raise, preflop ? bet + s_.smallBet : bet);
     setStatus(You, "");
     // Pre-flop only the seats up to the holder of the flag answer.
     const int raiser = preflop ? lastRaiser() : 0;
@@ -65,6 +66,7 @@ bool Table::checkOrCall() {
     if (const int raiser = lastRaiser()) {
         settleRaise(raiser);
     } else {
+        observer_->acted(You, Move::Check, 0);
         for (int seat : kOpponents) setStatus(seat, "");
         s_.toCall = 0;
         stoppingChain(Freak, true);  // a check costs the human nothing
@@ -74,11 +76,7 @@ bool Table::checkOrCall() {
     if (s_.street == 5) showdown();
     // The pre-flop round always ends with the human's check or call; a raise made in the
     // chain is settled by the next press on the flop.
-    if (s_.street == 1) {
-        s_.street = 2;
-        drawTable();
-        cardSound();
-    }
+    if (s_.street == 1) closeStreet();
     if (s_.seatsOut > 6) declareAllOutWin();
     updateRaiseButton();
     return true;
@@ -87,6 +85,7 @@ bool Table::checkOrCall() {
 void Table::settleRaise(int raiser) {
     s_.raised[raiser] = false;
     pay(You, s_.toCall);
+    observer_->acted(You, Move::Call, s_.toCall);
     showCash(You);
     if (s_.street == 1) {
         // Pre-flop the raiser itself answers too.
@@ -110,6 +109,7 @@ bool Table::fold() {
     if (!display_.btnpass.enabled) return false;
     beginAction();
     if (s_.soundOn) host_.playSound("chip4.wav");
+    observer_->acted(You, Move::Fold, 0);
     if (const int raiser = lastRaiser()) {
         s_.raised[raiser] = false;
         for (int seat : laterStreetAnswerers(raiser))

@@ -62,11 +62,13 @@ void Table::opponentAnswer(int seat) {
         pay(seat, s_.toCall);
         showCash(seat);
         showPot();
+        observer_->acted(seat, s_.toCall > 0 ? Move::Call : Move::Check, s_.toCall);
         return;
     }
     eraseSeatCards(seat);
     setStatus(seat, "Folds");
     s_.folded[seat] = true;
+    observer_->acted(seat, Move::Fold, 0);
     ++s_.seatsOut;
     if (s_.seatsOut == 7) declareAllOutWin();
     // The opener role passes on, never back to a seat before the folding one.

@@ -65,6 +65,7 @@ bool Table::enterInitialCash() {
         s_.cash[seat] = value;
         showCash(seat);
     }
+    observer_->cashSet(value);
     return true;
 }
 

@@ -32,6 +32,7 @@ void Table::finishHandButtons() {
 
 void Table::showdown() {
     whitenStatuses();
+    std::array<int32_t, kSeatSlots> value{};  // the hand's category and ranks
     std::array<int32_t, kSeatSlots> entry{};
     std::array<int32_t, kSeatSlots> score{};
     const std::span<Card, 7> slot = s_.evalSlots();
@@ -40,15 +41,18 @@ void Table::showdown() {
         slot[0] = s_.hole(seat)[0];
         slot[1] = s_.hole(seat)[1];
         const HandScore hand = evaluateHand(slot.data());
+        value[seat] = hand.handValue;
         entry[seat] = hand.handValue;
         score[seat] = 130 * hand.handValue + hand.kickerScore;
     }
     drawTable();
+    std::array<bool, kSeatSlots> takesPart{};
     for (int seat : kSeatOrder) {
-        if (s_.folded[seat] || s_.cash[seat] < 1)
-            entry[seat] = kExcluded[seat];
-        else
+        takesPart[seat] = !s_.folded[seat] && s_.cash[seat] >= 1;
+        if (takesPart[seat])
             setStatus(seat, handName(entry[seat]));
+        else
+            entry[seat] = kExcluded[seat];
     }
     if (s_.uncontested)
         for (int seat : kSeatOrder) setStatus(seat, "");
@@ -77,9 +81,15 @@ void Table::showdown() {
     display_.theresult.left = resultLeft(width, display_.theresult.left);
     display_.theresult.text = text;
 
-    if (!s_.potSettled && s_.seatsOut != 7) {
+    const bool paying = !s_.potSettled && s_.seatsOut != 7;
+    if (paying) {
         s_.potSettled = true;
         writeStats();
+        // The hands are told before the chips move, as they are shown; a single seat left
+        // after the human's fold takes the pot unseen.
+        if (!s_.uncontested)
+            for (int seat : kSeatOrder)
+                if (takesPart[seat]) observer_->showedDown(seat, {s_.hole(seat)[0], s_.hole(seat)[1]}, handName(value[seat]));
         if (!s_.folded[You]) addTo(s_.showdownCount, 1);
         addTo(s_.handsPlayed, 1);
         // When no seat takes part the placeholders name a winner, but nobody is paid.
@@ -88,20 +98,25 @@ void Table::showdown() {
             if (youWin) {
                 addTo(s_.cash[You], share);
                 addTo(s_.handsWon, 1);
+                observer_->potPaid(You, share);
             }
-            for (int seat : kOpponents)
-                if (entry[seat] == best) addTo(s_.cash[seat], share);
+            for (int seat : kOpponents) {
+                if (entry[seat] != best) continue;
+                addTo(s_.cash[seat], share);
+                observer_->potPaid(seat, share);
+            }
         }
         if (s_.soundOn) host_.playSound("chip4.wav");
         writeCash();
     }
     for (int seat : {Freak, Geek, Master, Champ, Pinhead, Expert, Robot, You}) showCash(seat);
     finishHandButtons();
+    if (paying) observer_->handEnded(s_.pot, text);
 
     const int64_t target = int64_t{s_.initialCash} + s_.playUntil;
     for (int seat : kSeatOrder) {
         if (s_.cash[seat] >= target) {
-            host_.showMessage("Game over", seat == You ? "You win!" : std::string(kSeatName[seat]) + " wins");
+            gameOver(seat == You ? "You win!" : std::string(kSeatName[seat]) + " wins");
             display_.btnnew.enabled = false;
         }
     }
@@ -125,10 +140,12 @@ void Table::allOutWin() {
     display_.theresult.left = 462;
     display_.theresult.text = "You win";
     addTo(s_.cash[You], s_.pot);
+    observer_->potPaid(You, s_.pot);
     showCash(You);
     if (s_.soundOn) host_.playSound("chip4.wav");
+    observer_->handEnded(s_.pot, display_.theresult.text);
     if (int64_t{s_.cash[You]} >= int64_t{s_.initialCash} + s_.playUntil) {
-        host_.showMessage("Game over", "You win!");
+        gameOver("You win!");
         display_.btnnew.enabled = false;
     }
     addTo(s_.handsPlayed, 1);

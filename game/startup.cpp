@@ -75,7 +75,7 @@ void Table::postFirstBlinds() {
     }
     if (small == 0) return gameOverAtStart();
     setStatus(small, "Small Blind");
-    addTo(s_.cash[small], -int64_t{s_.smallBlind});
+    postBlind(small, false);
     showCash(small);
     s_.blindSeat = seatAfter(small);
 
@@ -85,7 +85,7 @@ void Table::postFirstBlinds() {
     while (s_.cash[big] <= 0 && ++looked < 8) big = seatAfter(big);
     if (s_.cash[big] <= 0) return gameOverAtStart();
     setStatus(big, "Big Blind");
-    addTo(s_.cash[big], -int64_t{s_.bigBlind});
+    postBlind(big, true);
     showCash(big);
     showPot();
     s_.openerSeat = big;
@@ -94,7 +94,7 @@ void Table::postFirstBlinds() {
 
 // No seat holds chips: there is no hand to deal.
 void Table::gameOverAtStart() {
-    host_.showMessage("Game over", "You lose!");
+    gameOver("You lose!");
     display_.btnnew.enabled = false;
     enableActions(false);
 }
@@ -133,9 +133,9 @@ bool Table::newGame() {
     // The blinds of a new game are always Expert's and Robot's; nobody acts before the human.
     setStatus(Pinhead, "");
     setStatus(Expert, "Small Blind");
-    if (s_.cash[Expert] > 0) addTo(s_.cash[Expert], -int64_t{s_.smallBlind});
+    postBlind(Expert, false);
     setStatus(Robot, "Big Blind");
-    if (s_.cash[Robot] > 0) addTo(s_.cash[Robot], -int64_t{s_.bigBlind});
+    postBlind(Robot, true);
     showCash(Expert);
     showCash(Robot);
     showPot();

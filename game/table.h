@@ -12,6 +12,7 @@
 #include "game/display.h"
 #include "game/host.h"
 #include "game/random.h"
+#include "game/table_observer.h"
 #include "settings/store.h"
 
 namespace trelvist {
@@ -114,6 +115,9 @@ public:
     // its cost can be measured on its own.
     OddsEstimate estimateOdds();
 
+    // Tells `observer` what happens from now on; nullptr tells nobody.
+    void setObserver(TableObserver* observer) { observer_ = observer ? observer : &nobody_; }
+
     const Display& display() const { return display_; }
     const TableState& state() const { return s_; }
     const Random& random() const { return rng_; }
@@ -135,6 +139,8 @@ private:
     // Dealing.
     void shuffleAndDeal();
     void prepareHand(std::span<const int> brokeSeatsCounted);
+    void postBlind(int seat, bool big);
+    void gameOver(const std::string& text);
     // Table rendering.
     void drawTable();
     void drawSeatCard(int seat, int c);
@@ -185,6 +191,8 @@ private:
 
     Host& host_;
     SettingsStore& settings_;
+    TableObserver nobody_;
+    TableObserver* observer_ = &nobody_;
     TableState s_;
     Display display_;
     Random rng_;

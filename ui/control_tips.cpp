@@ -2,7 +2,6 @@
 
 namespace trelvist::ui {
 
-namespace {
 QString whatItDoes(Control control) {
     switch (control) {
     case Control::Deal: return "Deal the next hand";
@@ -17,12 +16,10 @@ QString whatItDoes(Control control) {
     default: return {};
     }
 }
-}  // namespace
 
-void describeButton(QAbstractButton* button, Control control, const QKeySequence& key) {
-    QString tip = whatItDoes(control);
-    if (tip.isEmpty()) tip = button->text();
-    tip += QString(" (%1)").arg(key.toString(QKeySequence::NativeText));
+void describeButton(QAbstractButton* button, const QString& whatItDoes, const QKeySequence& key) {
+    const QString what = whatItDoes.isEmpty() ? button->text() : whatItDoes;
+    const QString tip = QString("%1 (%2)").arg(what, key.toString(QKeySequence::NativeText));
     button->setToolTip(tip);
     button->setAccessibleDescription(tip);
 }

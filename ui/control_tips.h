@@ -3,11 +3,15 @@
 // a screen reader gives, such as "Deal the next hand (D)".
 #include <QAbstractButton>
 #include <QKeySequence>
+#include <QString>
 
 #include "game/controls.h"
 
 namespace trelvist::ui {
 
-void describeButton(QAbstractButton* button, Control control, const QKeySequence& key);
+// What pressing the control does, in a few words.
+QString whatItDoes(Control control);
+
+void describeButton(QAbstractButton* button, const QString& whatItDoes, const QKeySequence& key);
 
 }  // namespace trelvist::ui

@@ -17,6 +17,8 @@
 #include "ui/table_description.h"
 #include "ui/table_zoom.h"
 #include "ui/text_outline.h"
+#include "ui/view_menu.h"
+#include "ui/window_prefs.h"
 #include "ui/zoom.h"
 
 namespace trelvist::ui {
@@ -73,7 +75,8 @@ void showStatus(QLabel* label, const StatusLabel& status) {
 MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint) {
+                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      settings_(settings) {
     setObjectName("TForm1");
     setWindowTitle(QString());
     setWindowIcon(assets::appIcon());
@@ -105,6 +108,7 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
         buildButton("dxButton8", "About", {168, 0, 57, 17}, top, Control::Rules, Qt::Key_F1),
         buildButton("btnstats", "Stats", {224, 0, 57, 17}, top, Control::Stats, Qt::Key_S),
     };
+    buildViewButton(top);
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     statsWindow_ = new StatsWindow(this);
@@ -113,17 +117,28 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     connectPanel();
     connect(statsWindow_, &StatsWindow::resetClicked, this, [this] { press({Control::ResetStats}); });
 
-    host_ = std::make_unique<QtHost>(*canvas_, static_cast<HostWindow&>(*this), std::move(hooks));
+    playback_ = new Playback(this);
+    playback_->setSpeed(readPlaybackSpeed(settings));
+    viewMenu_->showSpeed(playback_->speed());
+    connect(playback_, &Playback::beatShown, this, [this](const Display& display, int seat) {
+        showDisplay(display);
+        highlightSeat(seat);
+    });
+    connect(playback_, &Playback::finished, this, [this] {
+        highlightSeat(0);
+        bringUpToDate();
+    });
+    host_ = std::make_unique<QtHost>(*canvas_, static_cast<HostWindow&>(*this), *playback_, std::move(hooks));
     table_ = std::make_unique<Table>(*host_, settings);
+    beatMarker_ = std::make_unique<BeatMarker>(*playback_, *table_);
+    table_->setObserver(beatMarker_.get());
 
     create();
     windowHandle()->installEventFilter(this);
 
     recordLogicalLayout(this);
-    zoom_ = std::make_unique<TableZoom>(*this, *canvas_, settings, [this] {
-        table_->redraw();
-        bringUpToDate();
-    });
+    zoom_ = std::make_unique<TableZoom>(*this, *canvas_, settings, [this] { repaintTable(); });
+    zoom_->addActionsTo(*viewMenu_);
     makeAccessible(*canvas_);
     new FocusReturn(*this);
 }
@@ -132,7 +147,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildSeats() {
     for (const SeatLayout& s : kSeats) {
-        makeLabel(this, s.name, s.caption, s.namePos, seatFont(Weight::Bold));
+        nameLabels_[s.seat] = makeLabel(this, s.name, s.caption, s.namePos, seatFont(Weight::Bold));
         cashLabels_[s.seat] = makeLabel(this, s.cash, "", s.cashPos, seatFont(Weight::Bold));
         statusLabels_[s.seat] = makeLabel(this, s.status, "", s.statusPos, seatFont(Weight::Regular));
     }
@@ -141,7 +156,7 @@ void MainWindow::buildSeats() {
 QPushButton* MainWindow::buildButton(const char* name, const QString& caption, QRect geometry,
                                      const QFont& font, Control control, int key) {
     QPushButton* button = makeButton(this, name, caption, geometry, font);
-    describeButton(button, control, QKeySequence(key));
+    describeButton(button, whatItDoes(control), QKeySequence(key));
     connect(button, &QPushButton::clicked, this, [this, control] { press({control}); });
     // A key acts like a click, so a disabled button ignores it.
     connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, button,
@@ -164,9 +179,44 @@ void MainWindow::connectPanel() {
     connect(panel_, &OptionsPanel::okClicked, this, [this] { press({Control::CloseOptions}); });
 }
 
+void MainWindow::buildViewButton(const QFont& font) {
+    QPushButton* view = makeButton(this, "btnview", tr("View"), {336, 0, 57, 17}, font);
+    viewMenu_ = new ViewMenu(view);
+    view->setMenu(viewMenu_);
+    connect(new QShortcut(QKeySequence(Qt::Key_V), this), &QShortcut::activated, view, &QPushButton::showMenu);
+    describeButton(view, "Playback speed and zoom", QKeySequence(Qt::Key_V));
+    connect(viewMenu_, &ViewMenu::speedChosen, this, &MainWindow::setPlaybackSpeed);
+}
+
 void MainWindow::press(const Press& press) {
+    if (playback_->playing()) return playback_->finish();
+    playback_->startRecording();
     table_->press(press);
-    bringUpToDate();
+    playback_->stopRecording();
+    if (!playback_->playing()) bringUpToDate();
+}
+
+void MainWindow::setPlaybackSpeed(PlaybackSpeed speed) {
+    playback_->setSpeed(speed);
+    viewMenu_->showSpeed(speed);
+    try {
+        writePlaybackSpeed(settings_, speed);
+    } catch (const SettingsWriteError& error) {
+        host_->reportError(error.what());  // the speed holds for this session all the same
+    }
+}
+
+void MainWindow::highlightSeat(int seat) {
+    for (int s : kSeatOrder) {
+        QLabel* name = nameLabels_[s];
+        const bool on = s == seat;
+        if (name->autoFillBackground() == on) continue;
+        // The acting seat's name stands out on a dark gold band.
+        QPalette palette = name->palette();
+        palette.setColor(QPalette::Window, QColor(120, 90, 0));
+        name->setPalette(palette);
+        name->setAutoFillBackground(on);
+    }
 }
 
 void MainWindow::startUp() {
@@ -176,8 +226,9 @@ void MainWindow::startUp() {
 
 void MainWindow::showCentred() { zoom_->showAtStart(); }
 
-void MainWindow::bringUpToDate() {
-    const Display& d = table_->display();
+void MainWindow::bringUpToDate() { showDisplay(table_->display()); }
+
+void MainWindow::showDisplay(const Display& d) {
     for (const SeatLayout& s : kSeats) {
         setCaption(cashLabels_[s.seat], qs(d.cashLabel[s.seat]));
         showStatus(statusLabels_[s.seat], d.status[s.seat]);
@@ -203,11 +254,15 @@ void MainWindow::showModal(ModalWindow window) {
     }
 }
 
+void MainWindow::repaintTable() {
+    playback_->finish();
+    table_->redraw();
+    bringUpToDate();
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
-        table_->redraw();
-        bringUpToDate();
-    }
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
+        repaintTable();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -10,6 +10,7 @@
 
 #include "game/table.h"
 #include "settings/store.h"
+#include "ui/playback.h"
 #include "ui/qt_host.h"
 
 namespace trelvist::ui {
@@ -20,6 +21,7 @@ class StatsWindow;
 class OddsWindow;
 class RulesWindow;
 class TableZoom;
+class ViewMenu;
 
 class MainWindow : public QWidget, private HostWindow {
     Q_OBJECT
@@ -33,10 +35,14 @@ public:
     // Shows the window centred on the screen, at its remembered zoom where that fits.
     void showCentred();
 
-    // Presses a control of the game, then shows the table as the press left it.
+    // Presses a control of the game, then shows the table as the press left it, paced beat
+    // by beat at the chosen speed. A press while beats are still to come only finishes them.
     void press(const Press& press);
     // Copies the table's display onto every widget of the main and the modal windows.
     void bringUpToDate() override;
+
+    void setPlaybackSpeed(PlaybackSpeed speed);
+    Playback& playback() { return *playback_; }
 
     Table& table() { return *table_; }
     Host& host() { return *host_; }
@@ -53,9 +59,16 @@ private:
                              const QFont& font, Control control, int key);
     void connectPanel();
     void showModal(ModalWindow window) override;
+    void showDisplay(const Display& display);
+    // Repaints the table from the game, the playback finished first.
+    void repaintTable();
+    void highlightSeat(int seat);
+    void buildViewButton(const QFont& font);
     QWidget* boxParent() override { return this; }
 
     TableCanvas* canvas_;
+    SettingsStore& settings_;
+    std::array<QLabel*, kSeatSlots> nameLabels_{};
     std::array<QLabel*, kSeatSlots> cashLabels_{};
     std::array<QLabel*, kSeatSlots> statusLabels_{};
     QLabel* betsize_;
@@ -68,6 +81,9 @@ private:
     StatsWindow* statsWindow_;
     OddsWindow* oddsWindow_;
     RulesWindow* rulesWindow_;
+    ViewMenu* viewMenu_;
+    Playback* playback_;
+    std::unique_ptr<BeatMarker> beatMarker_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Table> table_;
     std::unique_ptr<TableZoom> zoom_;

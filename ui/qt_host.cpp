@@ -5,6 +5,7 @@
 
 #include "ui/data_files.h"
 #include "ui/message_boxes.h"
+#include "ui/playback.h"
 #include "ui/table_canvas.h"
 
 namespace trelvist::ui {
@@ -15,26 +16,36 @@ const QString kFelt = "texasbmp3.bmp";
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
-QtHost::QtHost(TableCanvas& canvas, HostWindow& window, HostHooks hooks)
-    : canvas_(canvas), window_(window), hooks_(std::move(hooks)) {
+QtHost::QtHost(TableCanvas& canvas, HostWindow& window, Playback& playback, HostHooks hooks)
+    : canvas_(canvas), window_(window), playback_(playback), hooks_(std::move(hooks)) {
     if (!hooks_.beep) hooks_.beep = &QApplication::beep;
     if (!hooks_.clock) hooks_.clock = [] { return uint32_t(QDateTime::currentSecsSinceEpoch()); };
 }
 
 void QtHost::paintBackground() {
-    if (!canvas_.paintFelt(dataFile(kFelt))) hooks_.beep();
+    playback_.run([this] {
+        if (!canvas_.paintFelt(dataFile(kFelt))) hooks_.beep();
+    });
 }
 
 void QtHost::eraseArea(Rect area) {
-    canvas_.erase(QRect(area.left, area.top, area.right - area.left, area.bottom - area.top));
+    playback_.run([this, area] {
+        canvas_.erase(QRect(area.left, area.top, area.right - area.left, area.bottom - area.top));
+    });
 }
 
-void QtHost::drawCard(int picture, int x, int y) { canvas_.drawCard(picture, x, y); }
+void QtHost::drawCard(int picture, int x, int y) {
+    playback_.run([this, picture, x, y] { canvas_.drawCard(picture, x, y); });
+}
 
-void QtHost::trimCorners(int x, int y, bool keepTopLeft) { canvas_.trimCorners(x, y, keepTopLeft); }
+void QtHost::trimCorners(int x, int y, bool keepTopLeft) {
+    playback_.run([this, x, y, keepTopLeft] { canvas_.trimCorners(x, y, keepTopLeft); });
+}
 
 void QtHost::playSound(const std::string& file) {
-    if (!sounds_.play(qs(file))) hooks_.beep();
+    playback_.run([this, file] {
+        if (!sounds_.play(qs(file))) hooks_.beep();
+    });
 }
 
 void QtHost::showMessage(const std::string& caption, const std::string& text) {
@@ -48,6 +59,7 @@ bool QtHost::askYesNo(const std::string& caption, const std::string& text) {
 void QtHost::reportError(const std::string& text) { runBox({BoxRequest::Kind::Error, QString(), qs(text)}); }
 
 void QtHost::showWindow(ModalWindow window) {
+    const Playback::Interruption waitForThePerson(playback_);
     window_.bringUpToDate();
     window_.showModal(window);
 }
@@ -55,6 +67,8 @@ void QtHost::showWindow(ModalWindow window) {
 uint32_t QtHost::clock() { return hooks_.clock(); }
 
 bool QtHost::runBox(const BoxRequest& box) {
+    // The box comes at its place in the playback, after what led to it.
+    const Playback::Interruption waitForThePerson(playback_);
     window_.bringUpToDate();
     if (hooks_.answerBox) return hooks_.answerBox(box);
     QWidget* parent = window_.boxParent();

@@ -12,6 +12,7 @@ class QWidget;
 namespace trelvist::ui {
 
 class TableCanvas;
+class Playback;
 
 struct BoxRequest {
     enum class Kind { Message, Question, Error };
@@ -44,7 +45,9 @@ struct HostHooks {
 
 class QtHost : public Host {
 public:
-    QtHost(TableCanvas& canvas, HostWindow& window, HostHooks hooks = {});
+    // What it paints and plays goes through the playback, which holds it back while a press
+    // is recorded for paced play.
+    QtHost(TableCanvas& canvas, HostWindow& window, Playback& playback, HostHooks hooks = {});
 
     void paintBackground() override;
     void eraseArea(Rect area) override;
@@ -63,6 +66,7 @@ private:
 
     TableCanvas& canvas_;
     HostWindow& window_;
+    Playback& playback_;
     SoundPlayer sounds_;
     HostHooks hooks_;
 };

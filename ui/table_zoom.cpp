@@ -1,6 +1,7 @@
 #include "ui/table_zoom.h"
 
 #include <QEvent>
+#include <QMenu>
 #include <QScreen>
 #include <QShortcut>
 #include <QWidget>
@@ -34,41 +35,60 @@ int fittingZoom(QSize area) {
     return zoom;
 }
 
+struct Command {
+    const char* text;
+    QKeySequence key;
+    void (TableZoom::*action)();
+};
+const Command kCommands[] = {
+    {"Zoom in", QKeySequence(Qt::CTRL | Qt::Key_Plus), &TableZoom::zoomIn},
+    {"Zoom out", QKeySequence(Qt::CTRL | Qt::Key_Minus), &TableZoom::zoomOut},
+    {"Actual size", QKeySequence(Qt::CTRL | Qt::Key_0), &TableZoom::resetZoom},
+    {"Full screen", QKeySequence(Qt::Key_F11), &TableZoom::toggleFullScreen},
+};
+
 }  // namespace
 
 TableZoom::TableZoom(QWidget& window, TableCanvas& canvas, SettingsStore& settings, std::function<void()> repaint)
     : window_(window), canvas_(canvas), settings_(settings), repaint_(std::move(repaint)),
-      prefs_(readWindowPrefs(settings)) {
+      rememberedZoom_(readZoom(settings)), fullScreenAtStart_(readFullScreen(settings)) {
     window_.setMinimumSize(tableSize(kSmallestZoom));
-    expectedSize_ = tableSize(prefs_.zoom);
+    expectedSize_ = tableSize(rememberedZoom_);
     window_.resize(expectedSize_);
     layOut();
     window_.installEventFilter(this);
     window_.windowHandle()->installEventFilter(this);
     connect(window_.windowHandle(), &QWindow::screenChanged, this, &TableZoom::layOut);
 
-    const auto onKey = [this](QKeySequence keys, void (TableZoom::*action)()) {
-        connect(new QShortcut(keys, &window_), &QShortcut::activated, this, action);
-    };
-    onKey(QKeySequence(Qt::CTRL | Qt::Key_Plus), &TableZoom::zoomIn);
-    onKey(QKeySequence(Qt::CTRL | Qt::Key_Equal), &TableZoom::zoomIn);  // the plus key unshifted
-    onKey(QKeySequence(Qt::CTRL | Qt::Key_Minus), &TableZoom::zoomOut);
-    onKey(QKeySequence(Qt::CTRL | Qt::Key_0), &TableZoom::resetZoom);
-    onKey(QKeySequence(Qt::Key_F11), &TableZoom::toggleFullScreen);
+    for (const Command& command : kCommands)
+        connect(new QShortcut(command.key, &window_), &QShortcut::activated, this, command.action);
+    // The plus key without Shift, as on most keyboards.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), &window_), &QShortcut::activated, this,
+            &TableZoom::zoomIn);
 
     saveZoom_.setSingleShot(true);
     saveZoom_.setInterval(kRestMs);
     connect(&saveZoom_, &QTimer::timeout, this, &TableZoom::remember);
 }
 
+void TableZoom::addActionsTo(QMenu& menu) {
+    menu.addSection(tr("Zoom"));
+    for (const Command& command : kCommands) {
+        QAction* action = menu.addAction(tr(command.text), this, command.action);
+        // Shown beside the item; the window's own shortcuts do the work.
+        action->setShortcut(command.key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+    }
+}
+
 void TableZoom::showAtStart() {
-    resizeTo(prefs_.zoom);
+    resizeTo(rememberedZoom_);
     // A top-level window is placed by the corner of its frame.
     const QRect free = window_.screen()->availableGeometry();
     const QSize framed = expectedSize_.grownBy(frameMargins());
     window_.move(free.topLeft() + QPoint((free.width() - framed.width()) / 2, (free.height() - framed.height()) / 2));
     checkOnScreen_ = true;
-    if (prefs_.fullScreen) window_.showFullScreen();
+    if (fullScreenAtStart_) window_.showFullScreen();
     else window_.show();
     // Without a window manager nobody else gives the new window the keyboard.
     window_.activateWindow();
@@ -91,8 +111,8 @@ void TableZoom::stepTo(int zoom) {
     if (window_.windowState() != Qt::WindowNoState) return;
     const int fitted = resizeTo(zoom);
     saveZoom_.stop();
-    if (fitted == prefs_.zoom) return;
-    prefs_.zoom = fitted;
+    if (fitted == rememberedZoom_) return;
+    rememberedZoom_ = fitted;
     write([&] { writeZoom(settings_, fitted); });
 }
 
@@ -100,7 +120,6 @@ void TableZoom::toggleFullScreen() {
     const bool full = !window_.isFullScreen();
     if (full) window_.showFullScreen();
     else window_.showNormal();
-    prefs_.fullScreen = full;
     write([&] { writeFullScreen(settings_, full); });
 }
 
@@ -131,7 +150,7 @@ void TableZoom::layOut() {
         if (window_.isVisible()) repaint_();
     }
     // A size the player gave the window by its frame is remembered once the frame rests.
-    if (window_.windowState() == Qt::WindowNoState && area != expectedSize_ && zoom_ != prefs_.zoom)
+    if (window_.windowState() == Qt::WindowNoState && area != expectedSize_ && zoom_ != rememberedZoom_)
         saveZoom_.start();
 }
 
@@ -167,8 +186,8 @@ void TableZoom::keepOnScreen() {
 }
 
 void TableZoom::remember() {
-    if (zoom_ == prefs_.zoom) return;
-    prefs_.zoom = zoom_;
+    if (zoom_ == rememberedZoom_) return;
+    rememberedZoom_ = zoom_;
     write([&] { writeZoom(settings_, zoom_); });
 }
 

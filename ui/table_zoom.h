@@ -12,6 +12,7 @@
 #include "settings/store.h"
 #include "ui/window_prefs.h"
 
+class QMenu;
 class QWidget;
 
 namespace trelvist::ui {
@@ -29,6 +30,9 @@ public:
     // fit the screen's free area with the window's frame, at the largest zoom that fits; full
     // screen when it was left so.
     void showAtStart();
+
+    // The zoom steps and full screen as menu items, which show their keys.
+    void addActionsTo(QMenu& menu);
 
     int zoom() const { return zoom_; }  // percent, as laid out now
     void zoomIn();
@@ -58,7 +62,8 @@ private:
     TableCanvas& canvas_;
     SettingsStore& settings_;
     std::function<void()> repaint_;
-    WindowPrefs prefs_;
+    int rememberedZoom_;  // as the settings file holds it
+    bool fullScreenAtStart_;
     int zoom_ = 100;
     QSize expectedSize_;  // the size last asked for, as opposed to one given by the frame
     bool checkOnScreen_ = false;  // once shown at start, with the frame the window really has

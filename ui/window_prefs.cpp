@@ -4,18 +4,31 @@
 
 namespace trelvist::ui {
 
-WindowPrefs readWindowPrefs(SettingsStore& store) {
-    const WindowPrefs absent;
-    WindowPrefs prefs;
-    prefs.zoom = std::clamp<int32_t>(store.readInt(kWindowSection, kZoomKey, absent.zoom), kMinZoom, kMaxZoom);
-    prefs.fullScreen = store.readBool(kWindowSection, kFullScreenKey, absent.fullScreen);
-    return prefs;
+namespace {
+constexpr const char* kSpeedKey = "speed";
+constexpr const char* kZoomKey = "zoom";
+constexpr const char* kFullScreenKey = "fullscreen";
+}  // namespace
+
+PlaybackSpeed readPlaybackSpeed(SettingsStore& settings) {
+    const int32_t stored = settings.readInt(kWindowSection, kSpeedKey, 0);
+    return stored == 1 ? PlaybackSpeed::Fast : stored == 2 ? PlaybackSpeed::Instant : PlaybackSpeed::Normal;
 }
 
-void writeZoom(SettingsStore& store, int zoom) { store.writeInt(kWindowSection, kZoomKey, zoom); }
+int readZoom(SettingsStore& settings) {
+    return std::clamp<int32_t>(settings.readInt(kWindowSection, kZoomKey, 100), kMinZoom, kMaxZoom);
+}
 
-void writeFullScreen(SettingsStore& store, bool fullScreen) {
-    store.writeBool(kWindowSection, kFullScreenKey, fullScreen);
+bool readFullScreen(SettingsStore& settings) { return settings.readBool(kWindowSection, kFullScreenKey, false); }
+
+void writePlaybackSpeed(SettingsStore& settings, PlaybackSpeed speed) {
+    settings.writeInt(kWindowSection, kSpeedKey, static_cast<int32_t>(speed));
+}
+
+void writeZoom(SettingsStore& settings, int zoom) { settings.writeInt(kWindowSection, kZoomKey, zoom); }
+
+void writeFullScreen(SettingsStore& settings, bool fullScreen) {
+    settings.writeBool(kWindowSection, kFullScreenKey, fullScreen);
 }
 
 }  // namespace trelvist::ui

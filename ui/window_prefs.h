@@ -1,31 +1,25 @@
 #pragma once
-// The window's own preferences, kept in the settings file in a section of their own beside
-// the game's sections, whose keys they never touch. Each is read once at start-up and written
-// through when it changes, like the game's settings.
-#include <cstdint>
-
+// The window's own preferences, kept in a section of the settings file of their own so that
+// the game's keys are never touched: the playback speed, the zoom and full screen. Each is
+// read at start-up and written through when it changes, like the game's settings.
 #include "settings/store.h"
+#include "ui/playback.h"
 
 namespace trelvist::ui {
 
-inline constexpr char kWindowSection[] = "Window";
-inline constexpr char kZoomKey[] = "zoom";             // percent of the table's own size
-inline constexpr char kFullScreenKey[] = "fullscreen";
+constexpr const char* kWindowSection = "Window";
 
-inline constexpr int kMinZoom = 50;
-inline constexpr int kMaxZoom = 300;
+constexpr int kMinZoom = 50;   // percent of the table's own size
+constexpr int kMaxZoom = 300;
 
-struct WindowPrefs {
-    int zoom = 100;  // kMinZoom..kMaxZoom
-    bool fullScreen = false;
-};
+PlaybackSpeed readPlaybackSpeed(SettingsStore& settings);
+// A missing zoom reads as 100, one out of range as the nearest allowed.
+int readZoom(SettingsStore& settings);
+bool readFullScreen(SettingsStore& settings);
 
-// What the file holds; a missing key, or a zoom that is not a number, reads as the default,
-// and a zoom out of range as the nearest one allowed.
-WindowPrefs readWindowPrefs(SettingsStore& store);
-
-// Both throw SettingsWriteError when the file refuses the write.
-void writeZoom(SettingsStore& store, int zoom);
-void writeFullScreen(SettingsStore& store, bool fullScreen);
+// Each throws SettingsWriteError when the file refuses the write.
+void writePlaybackSpeed(SettingsStore& settings, PlaybackSpeed speed);
+void writeZoom(SettingsStore& settings, int zoom);
+void writeFullScreen(SettingsStore& settings, bool fullScreen);
 
 }  // namespace trelvist::ui

@@ -23,6 +23,65 @@ bool isPermutation(const Deck& deck) {
     return true;
 }
 
+// Keeps the books of each hand from what the table tells, and checks them against the table:
+// the chips told as going in add up to the pot, each seat's told net is its cash change, and
+// each street tells the board the table holds.
+class HandLedger : public TableObserver {
+public:
+    explicit HandLedger(const Table& table) : table_(table) {}
+
+    int handsSettled() const { return settled_; }
+
+    void handStarted(const HandStart& start) override {
+        open_ = true;
+        cashAtStart_ = start.cash;
+        net_ = {};
+        intoPot_ = 0;
+        EXPECT_EQ(start.cash, table_.state().cash);
+    }
+    void blindPosted(int seat, bool, int32_t amount, int32_t paid) override {
+        intoPot_ += amount;
+        net_[seat] -= paid;
+    }
+    void acted(int seat, Move move, int32_t amount) override {
+        if (move == Move::Check || move == Move::Fold) {
+            EXPECT_EQ(amount, 0);
+        }
+        intoPot_ += amount;
+        net_[seat] -= amount;
+    }
+    void streetTurned(int street, std::span<const Card> board) override {
+        EXPECT_EQ(street, table_.state().street);
+        ASSERT_EQ(board.size(), street == 2 ? 3u : street == 3 ? 4u : 5u);
+        for (size_t i = 0; i < board.size(); ++i) EXPECT_EQ(board[i], table_.state().board()[i]) << i;
+    }
+    void potPaid(int seat, int32_t amount) override { net_[seat] += amount; }
+    void cashSet(int32_t value) override {
+        for (int seat : kSeatOrder) {
+            cashAtStart_[seat] = value;
+            net_[seat] = 0;
+        }
+    }
+    void handEnded(int32_t pot, std::string_view result) override {
+        if (!open_) return;  // a hand dealt before the ledger listened
+        open_ = false;
+        ++settled_;
+        EXPECT_EQ(intoPot_, pot);
+        EXPECT_EQ(result, table_.display().theresult.text);
+        for (int seat : kSeatOrder) {
+            EXPECT_EQ(int64_t{table_.state().cash[seat]} - cashAtStart_[seat], net_[seat]) << "seat " << seat;
+        }
+    }
+
+private:
+    const Table& table_;
+    bool open_ = false;
+    std::array<int32_t, kSeatSlots> cashAtStart_{};
+    std::array<int64_t, kSeatSlots> net_{};
+    int64_t intoPot_ = 0;
+    int settled_ = 0;
+};
+
 // The controls other than the four table buttons, each as likely as the others.
 constexpr Control kOtherControls[] = {
     Control::NewGame, Control::Options, Control::Advice, Control::Rules, Control::Stats,
@@ -33,7 +92,8 @@ constexpr Control kOtherControls[] = {
 
 class Soak {
 public:
-    explicit Soak(uint32_t seed) : pick_(seed), table_(host_, store_) {
+    explicit Soak(uint32_t seed) : pick_(seed), table_(host_, store_), ledger_(table_) {
+        table_.setObserver(&ledger_);
         host_.insideWindow = [this](ModalWindow w) {
             if (w == ModalWindow::Stats && coin(3)) table_.press({Control::ResetStats});
         };
@@ -47,6 +107,8 @@ public:
             SCOPED_TRACE("press " + std::to_string(count));
             step();
         }
+        // Most hands end in a showdown or an all-out win rather than a new game.
+        EXPECT_GT(ledger_.handsSettled(), hands / 2);
     }
 
 private:
@@ -160,6 +222,7 @@ private:
     TestHost host_;
     MemoryStore store_;
     Table table_;
+    HandLedger ledger_;
     int hands_ = 0;
 };
 

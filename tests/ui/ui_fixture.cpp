@@ -33,6 +33,8 @@ TableFixture::TableFixture(const QString& settings, SettingsFile file, uint32_t 
             return answer;
         };
     window_ = std::make_unique<MainWindow>(*settings_, std::move(hooks));
+    // Presses show their end at once unless a test asks for paced play.
+    window_->playback().setSpeed(PlaybackSpeed::Instant);
     window_->startUp();
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get())) qFatal("the window was not shown");

@@ -1,0 +1,30 @@
+#include "ui/view_menu.h"
+
+namespace trelvist::ui {
+
+ViewMenu::ViewMenu(QWidget* parent) : QMenu(parent), speeds_(new QActionGroup(this)) {
+    setObjectName("viewmenu");
+    addSection(tr("Playback speed"));
+    const struct {
+        const char* text;
+        PlaybackSpeed speed;
+    } items[] = {
+        {"Normal", PlaybackSpeed::Normal},
+        {"Fast", PlaybackSpeed::Fast},
+        {"Instant", PlaybackSpeed::Instant},
+    };
+    for (const auto& item : items) {
+        QAction* action = addAction(tr(item.text));
+        action->setCheckable(true);
+        action->setData(static_cast<int>(item.speed));
+        speeds_->addAction(action);
+        connect(action, &QAction::triggered, this, [this, speed = item.speed] { emit speedChosen(speed); });
+    }
+}
+
+void ViewMenu::showSpeed(PlaybackSpeed speed) {
+    for (QAction* action : speeds_->actions())
+        if (action->data().toInt() == static_cast<int>(speed)) action->setChecked(true);
+}
+
+}  // namespace trelvist::ui
