@@ -137,7 +137,9 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     windowHandle()->installEventFilter(this);
 
     recordLogicalLayout(this);
-    zoom_ = std::make_unique<TableZoom>(*this, *canvas_, settings, [this] { repaintTable(); });
+    zoom_ = std::make_unique<TableZoom>(
+        *this, *canvas_, settings, [this] { repaintTable(); },
+        [this](const std::string& text) { host_->reportError(text); });
     zoom_->addActionsTo(*viewMenu_);
     makeAccessible(*canvas_);
     new FocusReturn(*this);

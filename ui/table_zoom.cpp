@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/message_boxes.h"
 #include "ui/table_canvas.h"
 #include "ui/zoom.h"
 
@@ -49,8 +48,10 @@ const Command kCommands[] = {
 
 }  // namespace
 
-TableZoom::TableZoom(QWidget& window, TableCanvas& canvas, SettingsStore& settings, std::function<void()> repaint)
+TableZoom::TableZoom(QWidget& window, TableCanvas& canvas, SettingsStore& settings, std::function<void()> repaint,
+                     std::function<void(const std::string&)> reportError)
     : window_(window), canvas_(canvas), settings_(settings), repaint_(std::move(repaint)),
+      reportError_(std::move(reportError)),
       rememberedZoom_(readZoom(settings)), fullScreenAtStart_(readFullScreen(settings)) {
     window_.setMinimumSize(tableSize(kSmallestZoom));
     expectedSize_ = tableSize(rememberedZoom_);
@@ -96,7 +97,8 @@ void TableZoom::showAtStart() {
 
 void TableZoom::zoomIn() {
     const int* next = std::upper_bound(std::begin(kZoomSteps), std::end(kZoomSteps), zoom_);
-    if (next != std::end(kZoomSteps)) stepTo(*next);
+    // Up to the largest zoom the screen holds, never down.
+    if (next != std::end(kZoomSteps) && largestFittingZoom() > zoom_) stepTo(*next);
 }
 
 void TableZoom::zoomOut() {
@@ -150,8 +152,7 @@ void TableZoom::layOut() {
         if (window_.isVisible()) repaint_();
     }
     // A size the player gave the window by its frame is remembered once the frame rests.
-    if (window_.windowState() == Qt::WindowNoState && area != expectedSize_ && zoom_ != rememberedZoom_)
-        saveZoom_.start();
+    if (area != expectedSize_) saveZoom_.start();
 }
 
 int TableZoom::resizeTo(int zoom) {
@@ -186,7 +187,10 @@ void TableZoom::keepOnScreen() {
 }
 
 void TableZoom::remember() {
-    if (zoom_ == rememberedZoom_) return;
+    // Only a window in its normal state at a size of the player's making: full screen,
+    // maximised and the sizes the zoom steps asked for are not.
+    if (window_.windowState() != Qt::WindowNoState || window_.size() == expectedSize_ || zoom_ == rememberedZoom_)
+        return;
     rememberedZoom_ = zoom_;
     write([&] { writeZoom(settings_, zoom_); });
 }
@@ -198,7 +202,7 @@ void TableZoom::write(const std::function<void()>& store) {
         // Once is enough: a dragged frame would otherwise say it again and again.
         if (writeFailed_) return;
         writeFailed_ = true;
-        showErrorBox(&window_, QString::fromUtf8(error.what()));
+        reportError_(error.what());  // the zoom holds for this session all the same
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QTimer>
 #include <functional>
+#include <string>
 
 #include "settings/store.h"
 #include "ui/window_prefs.h"
@@ -23,8 +24,10 @@ class TableZoom : public QObject {
     Q_OBJECT
 public:
     // `repaint` repaints the table from the game, after the canvas started afresh at a new
-    // density. The window is laid out at its remembered zoom at once.
-    TableZoom(QWidget& window, TableCanvas& canvas, SettingsStore& settings, std::function<void()> repaint);
+    // density; `reportError` tells the player of a refused write. The window is laid out at
+    // its remembered zoom at once.
+    TableZoom(QWidget& window, TableCanvas& canvas, SettingsStore& settings, std::function<void()> repaint,
+              std::function<void(const std::string&)> reportError);
 
     // Shows the window centred on its screen, at its remembered zoom or, where that does not
     // fit the screen's free area with the window's frame, at the largest zoom that fits; full
@@ -62,6 +65,7 @@ private:
     TableCanvas& canvas_;
     SettingsStore& settings_;
     std::function<void()> repaint_;
+    std::function<void(const std::string&)> reportError_;
     int rememberedZoom_;  // as the settings file holds it
     bool fullScreenAtStart_;
     int zoom_ = 100;
