@@ -5,19 +5,6 @@
 
 namespace trelvist::assets::generator {
 
-uint64_t Random::next() {
-    uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
-
-double Random::uniform() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
-
-double Random::uniform(double low, double high) { return low + (high - low) * uniform(); }
-
-int Random::below(int n) { return static_cast<int>(uniform() * n); }
-
 namespace {
 
 double smooth(double t) { return t * t * (3.0 - 2.0 * t); }

@@ -11,10 +11,16 @@ namespace trelvist::assets::generator {
 class Random {
 public:
     explicit Random(uint64_t seed) : state_(seed) {}
-    uint64_t next();
-    double uniform();                          // [0, 1)
-    double uniform(double low, double high);   // [low, high)
-    int below(int n);                          // 0 .. n - 1
+    // Inline: a texture draws one number per pixel.
+    uint64_t next() {
+        uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    }
+    double uniform() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }  // [0, 1)
+    double uniform(double low, double high) { return low + (high - low) * uniform(); }  // [low, high)
+    int below(int n) { return static_cast<int>(uniform() * n); }  // 0 .. n - 1
 
 private:
     uint64_t state_;

@@ -10,8 +10,8 @@ namespace trelvist::assets::generator {
 namespace {
 
 // The nearest whole number, halves rounded up, kept within a byte. Every pixel of a texture
-// passes here three times, so it avoids the library's rounding call.
-int clampByte(double v) { return v <= 0 ? 0 : v >= 255 ? 255 : static_cast<int>(v + 0.5); }
+// passes here three times, so it is plain arithmetic that runs several pixels at a time.
+int clampByte(double v) { return std::clamp(static_cast<int>(v + 0.5), 0, 255); }
 
 struct BaseColour {
     double red, green, blue;
@@ -64,12 +64,10 @@ QImage feltTile(double scale) {
     QImage tile(samples, samples, QImage::Format_RGB32);
     for (int y = 0; y < samples; ++y) {
         mottle.sampleRow(y, mottleRow.data());
+        const double* fibreRow = &fibre[static_cast<size_t>(y) * samples];
         QRgb* row = rowOf(tile, y);
-        for (int x = 0; x < samples; ++x) {
-            const double factor = 0.89 + 0.22 * mottleRow[x];
-            const double grain = random.uniform(-4, 4) + fibre[static_cast<size_t>(y) * samples + x];
-            row[x] = shaded(base, factor, grain);
-        }
+        for (int x = 0; x < samples; ++x)
+            row[x] = shaded(base, 0.89 + 0.22 * mottleRow[x], random.uniform(-4, 4) + fibreRow[x]);
     }
     return tile;
 }
@@ -85,10 +83,7 @@ QImage blueTexture(int width, int height, unsigned seed, double scale) {
     for (int y = 0; y < rows; ++y) {
         mottle.sampleRow(y, mottleRow.data());
         QRgb* row = rowOf(field, y);
-        for (int x = 0; x < columns; ++x) {
-            const double factor = 0.7 + 0.6 * mottleRow[x];
-            row[x] = shaded(base, factor, random.uniform(-6, 6));
-        }
+        for (int x = 0; x < columns; ++x) row[x] = shaded(base, 0.7 + 0.6 * mottleRow[x], random.uniform(-6, 6));
     }
     return field;
 }
