@@ -2,6 +2,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 #include <cmath>
@@ -103,6 +105,11 @@ void TableCanvas::paintEvent(QPaintEvent* event) {
     const double ratio = devicePixelRatioF();
     for (const QRect& r : event->region())
         painter.drawPixmap(QRectF(r), canvas_, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    // Reached from the keyboard, the table shows it has it as the buttons do.
+    if (focus.state & QStyle::State_HasFocus && focus.state & QStyle::State_KeyboardFocusChange)
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     emit painted();
 }
 

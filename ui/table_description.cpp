@@ -71,7 +71,7 @@ void makeAccessible(TableCanvas& canvas) {
     QWidget* window = canvas.window();
     QWidget* last = nullptr;
     for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
-        if (w != &canvas && w->window() == window) last = w;
+        if (w != &canvas && w->window() == window && (w->focusPolicy() & Qt::TabFocus)) last = w;
     if (last) QWidget::setTabOrder(last, &canvas);
 }
 

@@ -147,6 +147,28 @@ private slots:
         QCOMPARE(cards.hole(You, 0), 51);
     }
 
+    void theFocusShowsAsARing() {
+        TableFixture f;
+        const auto goldPixels = [](QWidget* widget) {
+            const QImage image = widget->grab().toImage();
+            int gold = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) gold += image.pixel(x, y) == qRgb(255, 200, 0);
+            return gold;
+        };
+        QWidget* button = QApplication::focusWidget();
+        QVERIFY(button);
+        QCOMPARE(goldPixels(button), 0);  // no ring before the keyboard moved the focus
+        QTest::keyClick(&f.window(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused && focused != button);
+        // All round the button: at least its width twice over.
+        QVERIFY2(goldPixels(focused) > 2 * focused->width(), qPrintable(focused->objectName()));
+        // The table too, once Tab reaches it.
+        f.window().canvas().setFocus(Qt::TabFocusReason);
+        QVERIFY(goldPixels(&f.window().canvas()) > 2 * f.window().canvas().width());
+    }
+
     void theKeyboardComesBackAfterAModalWindow() {
         TableFixture f;
         ModalWatch watch([](QWidget* advice) { QTest::keyClick(advice, Qt::Key_Return); });
