@@ -56,7 +56,11 @@ int GameStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const
 void GameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const {
     const double zoom = zoomOf(widget);
-    if (element == PE_FrameFocusRect) return drawFocusRing(painter, option->rect, zoom);
+    if (element == PE_FrameFocusRect) {
+        // Only for focus the keyboard moved: a click leaves no ring.
+        if (option->state & State_KeyboardFocusChange) drawFocusRing(painter, option->rect, zoom);
+        return;
+    }
     if (!isArrow(element) || zoom == 1.0) return QProxyStyle::drawPrimitive(element, option, painter, widget);
     // The arrow as the style draws it in a rectangle the zoom smaller, drawn the zoom larger.
     QStyleOption smaller = *option;
