@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/display_check.h"
 #include "settings/ini_file.h"
 #include "settings/settings_path.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv) {
     using namespace trelvist;
+    if (const auto exitCode = app::answerCommandLine(argc, argv)) return *exitCode;
     if (!app::displayAvailable()) {
         std::fputs("trelvist: no display to open the window on (DISPLAY is not set); "
                    "start it in a desktop session, or headless with: xvfb-run trelvist\n",

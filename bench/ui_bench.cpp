@@ -57,7 +57,7 @@ std::string settingsAtZoom(const QTemporaryDir& dir, int zoom) {
     const std::string path = dir.filePath("trelvist.ini").toStdString();
     if (zoom != 100) {
         IniFile file(path);
-        ui::writeZoom(file, zoom);
+        ui::WindowPrefs(file).setZoom(zoom);
     }
     return path;
 }

@@ -13,6 +13,9 @@ struct HandScore {
     friend bool operator==(const HandScore&, const HandScore&) = default;
 };
 
+// The showdown ranks hands by this score: the hand value first, the kicker score within it.
+constexpr int32_t showdownScore(HandScore hand) { return 130 * hand.handValue + hand.kickerScore; }
+
 // Reads seven slots: two hole cards, then five board cards. Slots may hold the same card
 // twice, and placeholder cards (suit and rank outside 0..3 and 0..12). Allocates nothing.
 HandScore evaluateHand(const Card* slots);

@@ -1,6 +1,9 @@
 #pragma once
 // The game's one random generator: a 64-bit linear congruential generator.
+#include <cstddef>
 #include <cstdint>
+#include <span>
+#include <vector>
 
 namespace trelvist {
 
@@ -11,15 +14,22 @@ public:
         state_ = static_cast<uint32_t>(secondsSinceEpoch * 22695477u + 1u);
     }
 
-    // A number from 0 to 2^31 - 1: the upper half of the new state without its top bit.
+    // A number from 0 to 2^31 - 1: the upper half of the new state without its top bit, or the
+    // next scripted value while a test has scripted some.
     uint32_t next() {
-        state_ = state_ * kMultiplier + 1u;
         ++draws_;
+        if (scriptedNext_ < scripted_.size()) return scripted_[scriptedNext_++];
+        state_ = state_ * kMultiplier + 1u;
         return static_cast<uint32_t>(state_ >> 32) & 0x7FFFFFFFu;
     }
 
     // A choice among n outcomes.
     int below(int n) { return static_cast<int>(next() % static_cast<uint32_t>(n)); }
+
+    // For tests: the next draws give these values (each below 2^31) in order, after any scripted
+    // before. They count as draws and leave the state alone, so that a test writes down the rolls
+    // it needs instead of searching for a seed that gives them. The game never scripts a draw.
+    void script(std::span<const uint32_t> values) { scripted_.insert(scripted_.end(), values.begin(), values.end()); }
 
     uint64_t state() const { return state_; }
     uint64_t draws() const { return draws_; }
@@ -28,6 +38,8 @@ private:
     static constexpr uint64_t kMultiplier = 0x0000015A00004E35ull;  // 1486058704437
     uint64_t state_ = 0;
     uint64_t draws_ = 0;  // over every seeding, for the table script tool
+    std::vector<uint32_t> scripted_;
+    std::size_t scriptedNext_ = 0;
 };
 
 }  // namespace trelvist

@@ -35,9 +35,8 @@ void Table::drawTable() {
         for (int seat : kSeatOrder)
             if (s_.live(seat)) drawSeatCard(seat, c);
 
-    const int shown = s_.street == 2 ? 3 : s_.street == 3 ? 4 : s_.street >= 4 ? 5 : 0;
     // A single opponent left after the human's fold takes the pot unseen: no board at all.
-    const int drawn = s_.uncontested && s_.street >= 4 ? 0 : shown;
+    const int drawn = s_.uncontested && s_.street >= 4 ? 0 : s_.boardShown();
     for (int i = 0; i < drawn; ++i) drawBoardCard(i);
 }
 

@@ -43,7 +43,7 @@ void Table::showdown() {
         const HandScore hand = evaluateHand(slot.data());
         value[seat] = hand.handValue;
         entry[seat] = hand.handValue;
-        score[seat] = 130 * hand.handValue + hand.kickerScore;
+        score[seat] = showdownScore(hand);
     }
     drawTable();
     std::array<bool, kSeatSlots> takesPart{};

@@ -56,6 +56,8 @@ struct TableState {
     std::array<Card, kCardRecords> cardRec{};
 
     bool live(int seat) const { return !folded[seat] && cash[seat] > 0; }
+    // The board cards the table shows: none pre-flop, the flop, then the turn, then the river.
+    int boardShown() const { return street == 2 ? 3 : street == 3 ? 4 : street >= 4 ? 5 : 0; }
 
     // The card records by what they hold.
     std::span<Card, 2> hole(int seat) { return std::span<Card, 2>(&cardRec[kHoleRecord[seat]], 2); }
@@ -65,6 +67,8 @@ struct TableState {
     std::span<Card, 7> evalSlots() { return std::span<Card, 7>(&cardRec[kEvalSlot], 7); }
     std::span<Card, 2> subject() { return std::span<Card, 2>(&cardRec[kSubject], 2); }
     std::span<const Card, 2> subject() const { return std::span<const Card, 2>(&cardRec[kSubject], 2); }
+
+    friend bool operator==(const TableState&, const TableState&) = default;
 };
 
 // What the odds routine found: the strength it stored, and whether the opponent must not raise

@@ -9,7 +9,7 @@
 #    screenshot for card edges drawn at the screen's density rather than pixels doubled.
 #
 #   scripts/e2e.sh [build-dir]      (default: build; the program is <build-dir>/app/trelvist)
-#   scripts/e2e.sh <program>        an installed program, e.g. /usr/local/bin/trelvist
+#   scripts/e2e.sh <program>        an installed program, e.g. /usr/games/trelvist
 #
 # Exits non-zero on the first failed check. Needs xvfb-run, xdotool and ImageMagick.
 set -euo pipefail
@@ -20,7 +20,7 @@ program=$target
 [ -x "$program" ] || { echo "e2e: no program at $program" >&2; exit 1; }
 # The felt lies beside the program, or in the data folder of an installed one.
 felt="$(dirname "$program")/texasbmp3.bmp"
-[ -f "$felt" ] || felt="$(dirname "$program")/../share/trelvist/texasbmp3.bmp"
+[ -f "$felt" ] || felt="$(dirname "$program")/../share/games/trelvist/texasbmp3.bmp"
 [ -f "$felt" ] || { echo "e2e: no texasbmp3.bmp for $program" >&2; exit 1; }
 
 if [ -z "${TRELVIST_E2E_SCALE:-}" ]; then

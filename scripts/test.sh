@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up, builds the game and runs the whole test suite: every test, then the
 # engine and settings tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then the real program end to end under Xvfb.
+# then the real program end to end under Xvfb, then the Debian package made from the build,
+# installed, run and removed.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -23,4 +24,6 @@ if [ -x "$top/scripts/e2e.sh" ]; then
   echo "== end to end"
   "$top/scripts/e2e.sh" "$top/build"
 fi
+echo "== package"
+"$top/scripts/package-check.sh" "$top/build"
 echo "== all tests passed"

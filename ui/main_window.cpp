@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 #include "ui/focus_return.h"
 #include "ui/fonts.h"
+#include "ui/odds_meter.h"
 #include "ui/odds_window.h"
 #include "ui/options_panel.h"
 #include "ui/rules_window.h"
@@ -76,7 +77,7 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
-      settings_(settings) {
+      prefs_(settings) {
     setObjectName("TForm1");
     setWindowTitle(QString());
     setWindowIcon(assets::appIcon());
@@ -118,7 +119,7 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     connect(statsWindow_, &StatsWindow::resetClicked, this, [this] { press({Control::ResetStats}); });
 
     playback_ = new Playback(this);
-    playback_->setSpeed(readPlaybackSpeed(settings));
+    playback_->setSpeed(prefs_.playbackSpeed());
     viewMenu_->showSpeed(playback_->speed());
     connect(playback_, &Playback::beatShown, this, [this](const Display& display, int seat) {
         showDisplay(display);
@@ -129,6 +130,7 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
         bringUpToDate();
     });
     host_ = std::make_unique<QtHost>(*canvas_, static_cast<HostWindow&>(*this), *playback_, std::move(hooks));
+    meter_ = new OddsMeter(this, prefs_, *host_);
     table_ = std::make_unique<Table>(*host_, settings);
     beatMarker_ = std::make_unique<BeatMarker>(*playback_, *table_);
     table_->setObserver(beatMarker_.get());
@@ -138,7 +140,7 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
 
     recordLogicalLayout(this);
     zoom_ = std::make_unique<TableZoom>(
-        *this, *canvas_, settings, [this] { repaintTable(); },
+        *this, *canvas_, prefs_, [this] { repaintTable(); },
         [this](const std::string& text) { host_->reportError(text); });
     zoom_->addActionsTo(*viewMenu_);
     makeAccessible(*canvas_);
@@ -182,7 +184,7 @@ void MainWindow::connectPanel() {
 }
 
 void MainWindow::buildViewButton(const QFont& font) {
-    QPushButton* view = makeButton(this, "btnview", tr("View"), {336, 0, 57, 17}, font);
+    QPushButton* view = makeButton(this, "btnview", tr("View"), {392, 0, 57, 17}, font);
     viewMenu_ = new ViewMenu(view);
     view->setMenu(viewMenu_);
     connect(new QShortcut(QKeySequence(Qt::Key_V), this), &QShortcut::activated, view, &QPushButton::showMenu);
@@ -202,7 +204,7 @@ void MainWindow::setPlaybackSpeed(PlaybackSpeed speed) {
     playback_->setSpeed(speed);
     viewMenu_->showSpeed(speed);
     try {
-        writePlaybackSpeed(settings_, speed);
+        prefs_.setPlaybackSpeed(speed);
     } catch (const SettingsWriteError& error) {
         host_->reportError(error.what());  // the speed holds for this session all the same
     }
@@ -245,6 +247,7 @@ void MainWindow::showDisplay(const Display& d) {
     panel_->showDisplay(d.panel);
     oddsWindow_->showOdds(qs(d.prob.text), d.prob.left);
     statsWindow_->showValues(qs(d.lblhandsplayed), qs(d.lblhandswon), qs(d.lblshowdowns));
+    meter_->follow(table_->state());
     describe(*canvas_, d);
 }
 

@@ -12,6 +12,7 @@
 #include "settings/store.h"
 #include "ui/playback.h"
 #include "ui/qt_host.h"
+#include "ui/window_prefs.h"
 
 namespace trelvist::ui {
 
@@ -22,6 +23,7 @@ class OddsWindow;
 class RulesWindow;
 class TableZoom;
 class ViewMenu;
+class OddsMeter;
 
 class MainWindow : public QWidget, private HostWindow {
     Q_OBJECT
@@ -67,7 +69,6 @@ private:
     QWidget* boxParent() override { return this; }
 
     TableCanvas* canvas_;
-    SettingsStore& settings_;
     std::array<QLabel*, kSeatSlots> nameLabels_{};
     std::array<QLabel*, kSeatSlots> cashLabels_{};
     std::array<QLabel*, kSeatSlots> statusLabels_{};
@@ -84,6 +85,8 @@ private:
     ViewMenu* viewMenu_;
     Playback* playback_;
     std::unique_ptr<BeatMarker> beatMarker_;
+    WindowPrefs prefs_;
+    OddsMeter* meter_;
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<Table> table_;
     std::unique_ptr<TableZoom> zoom_;

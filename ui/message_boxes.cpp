@@ -12,23 +12,25 @@ QString captionOrName(const QString& caption) {
 }
 
 int runBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
-           QMessageBox::StandardButtons buttons) {
+           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
     QMessageBox box(icon, captionOrName(caption), text, buttons, parent);
+    box.setDefaultButton(defaultButton);
     return box.exec();
 }
 }  // namespace
 
 void showMessageBox(QWidget* parent, const QString& caption, const QString& text) {
-    runBox(parent, QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
+    runBox(parent, QMessageBox::NoIcon, caption, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool askYesNoBox(QWidget* parent, const QString& caption, const QString& text) {
-    return runBox(parent, QMessageBox::Question, caption, text,
-                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    // The questions guard against wiping something, so Enter alone must not answer Yes.
+    return runBox(parent, QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                  QMessageBox::No) == QMessageBox::Yes;
 }
 
 void showErrorBox(QWidget* parent, const QString& text) {
-    runBox(parent, QMessageBox::Critical, QString(), text, QMessageBox::Ok);
+    runBox(parent, QMessageBox::Critical, QString(), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 }  // namespace trelvist::ui

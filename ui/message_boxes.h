@@ -7,7 +7,7 @@ namespace trelvist::ui {
 
 // A box with the text and one OK button.
 void showMessageBox(QWidget* parent, const QString& caption, const QString& text);
-// A box with Yes and No buttons; true for Yes.
+// A box with Yes and No buttons, No the default; true for Yes.
 bool askYesNoBox(QWidget* parent, const QString& caption, const QString& text);
 // The application's error handler: the text of an error that ended a handler.
 void showErrorBox(QWidget* parent, const QString& text);

@@ -10,7 +10,8 @@ namespace trelvist::ui {
 
 class SoundPlayer {
 public:
-    // False, playing nothing, when there is no such file.
+    // False, playing nothing, when there is no such file. Without an audio device the sound
+    // is silently skipped, after one line on stderr the first time.
     bool play(const QString& name);
 
 private:

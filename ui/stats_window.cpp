@@ -2,6 +2,7 @@
 
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/message_boxes.h"
 
 namespace trelvist::ui {
 
@@ -21,7 +22,10 @@ StatsWindow::StatsWindow(QWidget* owner)
     auto* reset = makeButton(this, "dxButton2", "Reset", {208, 32, 49, 81}, font);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(reset, &QPushButton::clicked, this, &StatsWindow::resetClicked);
+    // The counts cover every game ever played, so the window asks before they are wiped.
+    connect(reset, &QPushButton::clicked, this, [this] {
+        if (askYesNoBox(this, "Reset statistics", "Reset all statistics?")) emit resetClicked();
+    });
 }
 
 void StatsWindow::showValues(const QString& handsPlayed, const QString& handsWon,

@@ -1,5 +1,6 @@
 #pragma once
-// The statistics window: the human's three lifetime counts, with a Reset button.
+// The statistics window: the human's three lifetime counts, with a Reset button that asks
+// before it acts.
 #include <QLabel>
 
 #include "ui/fixed_dialog.h"
@@ -14,7 +15,7 @@ public:
     void showValues(const QString& handsPlayed, const QString& handsWon, const QString& showdowns);
 
 signals:
-    void resetClicked();
+    void resetClicked();  // Reset was pressed and the question answered Yes
 
 private:
     QLabel* handsPlayed_;

@@ -48,11 +48,10 @@ const Command kCommands[] = {
 
 }  // namespace
 
-TableZoom::TableZoom(QWidget& window, TableCanvas& canvas, SettingsStore& settings, std::function<void()> repaint,
+TableZoom::TableZoom(QWidget& window, TableCanvas& canvas, WindowPrefs& prefs, std::function<void()> repaint,
                      std::function<void(const std::string&)> reportError)
-    : window_(window), canvas_(canvas), settings_(settings), repaint_(std::move(repaint)),
-      reportError_(std::move(reportError)),
-      rememberedZoom_(readZoom(settings)), fullScreenAtStart_(readFullScreen(settings)) {
+    : window_(window), canvas_(canvas), prefs_(prefs), repaint_(std::move(repaint)),
+      reportError_(std::move(reportError)), rememberedZoom_(prefs.zoom()), fullScreenAtStart_(prefs.fullScreen()) {
     window_.setMinimumSize(tableSize(kSmallestZoom));
     expectedSize_ = tableSize(rememberedZoom_);
     window_.resize(expectedSize_);
@@ -115,14 +114,14 @@ void TableZoom::stepTo(int zoom) {
     saveZoom_.stop();
     if (fitted == rememberedZoom_) return;
     rememberedZoom_ = fitted;
-    write([&] { writeZoom(settings_, fitted); });
+    write([&] { prefs_.setZoom(fitted); });
 }
 
 void TableZoom::toggleFullScreen() {
     const bool full = !window_.isFullScreen();
     if (full) window_.showFullScreen();
     else window_.showNormal();
-    write([&] { writeFullScreen(settings_, full); });
+    write([&] { prefs_.setFullScreen(full); });
 }
 
 bool TableZoom::eventFilter(QObject* watched, QEvent* event) {
@@ -192,7 +191,7 @@ void TableZoom::remember() {
     if (window_.windowState() != Qt::WindowNoState || window_.size() == expectedSize_ || zoom_ == rememberedZoom_)
         return;
     rememberedZoom_ = zoom_;
-    write([&] { writeZoom(settings_, zoom_); });
+    write([&] { prefs_.setZoom(zoom_); });
 }
 
 void TableZoom::write(const std::function<void()>& store) {

@@ -10,7 +10,6 @@
 #include <functional>
 #include <string>
 
-#include "settings/store.h"
 #include "ui/window_prefs.h"
 
 class QMenu;
@@ -26,7 +25,7 @@ public:
     // `repaint` repaints the table from the game, after the canvas started afresh at a new
     // density; `reportError` tells the player of a refused write. The window is laid out at
     // its remembered zoom at once.
-    TableZoom(QWidget& window, TableCanvas& canvas, SettingsStore& settings, std::function<void()> repaint,
+    TableZoom(QWidget& window, TableCanvas& canvas, WindowPrefs& prefs, std::function<void()> repaint,
               std::function<void(const std::string&)> reportError);
 
     // Shows the window centred on its screen, at its remembered zoom or, where that does not
@@ -63,7 +62,7 @@ private:
 
     QWidget& window_;
     TableCanvas& canvas_;
-    SettingsStore& settings_;
+    WindowPrefs& prefs_;
     std::function<void()> repaint_;
     std::function<void(const std::string&)> reportError_;
     int rememberedZoom_;  // as the settings file holds it

@@ -5,30 +5,33 @@
 namespace trelvist::ui {
 
 namespace {
-constexpr const char* kSpeedKey = "speed";
-constexpr const char* kZoomKey = "zoom";
-constexpr const char* kFullScreenKey = "fullscreen";
+constexpr char kOddsMeterKey[] = "oddsMeter";
+constexpr char kSpeedKey[] = "speed";  // 0 Normal, 1 Fast, 2 Instant
+constexpr char kZoomKey[] = "zoom";    // percent
+constexpr char kFullScreenKey[] = "fullscreen";
 }  // namespace
 
-PlaybackSpeed readPlaybackSpeed(SettingsStore& settings) {
-    const int32_t stored = settings.readInt(kWindowSection, kSpeedKey, 0);
+bool WindowPrefs::oddsMeter() const { return store_.readBool(kWindowSection, kOddsMeterKey, false); }
+
+void WindowPrefs::setOddsMeter(bool on) { store_.writeBool(kWindowSection, kOddsMeterKey, on); }
+
+PlaybackSpeed WindowPrefs::playbackSpeed() const {
+    const int32_t stored = store_.readInt(kWindowSection, kSpeedKey, 0);
     return stored == 1 ? PlaybackSpeed::Fast : stored == 2 ? PlaybackSpeed::Instant : PlaybackSpeed::Normal;
 }
 
-int readZoom(SettingsStore& settings) {
-    return std::clamp<int32_t>(settings.readInt(kWindowSection, kZoomKey, 100), kMinZoom, kMaxZoom);
+void WindowPrefs::setPlaybackSpeed(PlaybackSpeed speed) {
+    store_.writeInt(kWindowSection, kSpeedKey, static_cast<int32_t>(speed));
 }
 
-bool readFullScreen(SettingsStore& settings) { return settings.readBool(kWindowSection, kFullScreenKey, false); }
-
-void writePlaybackSpeed(SettingsStore& settings, PlaybackSpeed speed) {
-    settings.writeInt(kWindowSection, kSpeedKey, static_cast<int32_t>(speed));
+int WindowPrefs::zoom() const {
+    return std::clamp<int32_t>(store_.readInt(kWindowSection, kZoomKey, 100), kMinZoom, kMaxZoom);
 }
 
-void writeZoom(SettingsStore& settings, int zoom) { settings.writeInt(kWindowSection, kZoomKey, zoom); }
+void WindowPrefs::setZoom(int zoom) { store_.writeInt(kWindowSection, kZoomKey, zoom); }
 
-void writeFullScreen(SettingsStore& settings, bool fullScreen) {
-    settings.writeBool(kWindowSection, kFullScreenKey, fullScreen);
-}
+bool WindowPrefs::fullScreen() const { return store_.readBool(kWindowSection, kFullScreenKey, false); }
+
+void WindowPrefs::setFullScreen(bool on) { store_.writeBool(kWindowSection, kFullScreenKey, on); }
 
 }  // namespace trelvist::ui

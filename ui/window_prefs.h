@@ -1,25 +1,33 @@
 #pragma once
-// The window's own preferences, kept in a section of the settings file of their own so that
-// the game's keys are never touched: the playback speed, the zoom and full screen. Each is
-// read at start-up and written through when it changes, like the game's settings.
+// The window's own preferences, kept in a section of the settings file that the game never
+// reads or writes: the odds meter, the playback speed, the zoom and full screen.
 #include "settings/store.h"
 #include "ui/playback.h"
 
 namespace trelvist::ui {
 
-constexpr const char* kWindowSection = "Window";
+inline constexpr char kWindowSection[] = "Window";
 
-constexpr int kMinZoom = 50;   // percent of the table's own size
-constexpr int kMaxZoom = 300;
+inline constexpr int kMinZoom = 50;   // percent of the table's own size
+inline constexpr int kMaxZoom = 300;
 
-PlaybackSpeed readPlaybackSpeed(SettingsStore& settings);
-// A missing zoom reads as 100, one out of range as the nearest allowed.
-int readZoom(SettingsStore& settings);
-bool readFullScreen(SettingsStore& settings);
+class WindowPrefs {
+public:
+    explicit WindowPrefs(SettingsStore& store) : store_(store) {}
 
-// Each throws SettingsWriteError when the file refuses the write.
-void writePlaybackSpeed(SettingsStore& settings, PlaybackSpeed speed);
-void writeZoom(SettingsStore& settings, int zoom);
-void writeFullScreen(SettingsStore& settings, bool fullScreen);
+    // Each setter throws SettingsWriteError, leaving the file as it was, when the write is
+    // refused.
+    bool oddsMeter() const;  // off unless the file says otherwise
+    void setOddsMeter(bool on);
+    PlaybackSpeed playbackSpeed() const;  // Normal unless the file says otherwise
+    void setPlaybackSpeed(PlaybackSpeed speed);
+    int zoom() const;  // 100 unless the file says otherwise; out of range, the nearest allowed
+    void setZoom(int zoom);
+    bool fullScreen() const;  // off unless the file says otherwise
+    void setFullScreen(bool on);
+
+private:
+    SettingsStore& store_;
+};
 
 }  // namespace trelvist::ui

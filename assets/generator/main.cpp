@@ -5,6 +5,7 @@
 //   --fonts DIR                             where the DejaVu fonts are (default: Debian's folder)
 #include "app_icon.h"
 #include "deck.h"
+#include "desktop_icon.h"
 #include "fonts.h"
 #include "jpeg_writer.h"
 #include "sounds.h"
@@ -38,6 +39,9 @@ bool writeAll(const QDir& out) {
     ok = writeFile(out.filePath("rules.jpg"), gen::encodeJpeg(gen::rulesPicture(), kJpegQuality)) && ok;
     for (int size : {32, 48, 256})
         ok = gen::appIcon(size).save(out.filePath(QString("icon-%1.png").arg(size)), "PNG") && ok;
+    for (int size : gen::kDesktopIconSizes)
+        ok = gen::desktopIcon(size).save(out.filePath(QString("desktop-icon-%1.png").arg(size)), "PNG") && ok;
+    ok = writeFile(out.filePath("desktop-icon.svg"), gen::desktopIconSvg()) && ok;
     ok = gen::feltTile().save(out.filePath("texasbmp3.bmp"), "BMP") && ok;
     for (const gen::SoundEffect& sound : gen::soundEffects())
         ok = writeFile(out.filePath(QString::fromStdString(sound.fileName)), gen::wavFile(sound.samples, gen::kSampleRate)) && ok;

@@ -42,7 +42,7 @@ QPainterPath stem(double top) {
     return p;
 }
 
-QPainterPath spade() {
+QPainterPath spadeBody() {
     QPainterPath p;
     p.moveTo(0, -0.5);
     p.cubicTo(0.14, -0.30, 0.5, -0.12, 0.5, 0.12);
@@ -52,8 +52,12 @@ QPainterPath spade() {
     p.cubicTo(-0.37, 0.37, -0.5, 0.30, -0.5, 0.12);
     p.cubicTo(-0.5, -0.12, -0.14, -0.30, 0, -0.5);
     p.closeSubpath();
-    return p.united(stem(0.1));
+    return p;
 }
+
+constexpr double kSpadeStemTop = 0.1;
+
+QPainterPath spade() { return spadeBody().united(stem(kSpadeStemTop)); }
 
 QPainterPath club() {
     const double r = 0.225;
@@ -80,6 +84,13 @@ QPainterPath suitPath(int suit) {
     case Hearts: return heart();
     default: return spade();
     }
+}
+
+QPainterPath curvedSpade() {
+    QPainterPath p = spadeBody();
+    p.addPath(stem(kSpadeStemTop));
+    p.setFillRule(Qt::WindingFill);
+    return p;
 }
 
 QColor suitColour(int suit) {

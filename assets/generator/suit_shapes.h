@@ -13,6 +13,11 @@ enum Suit : int { Clubs = 0, Diamonds = 1, Hearts = 2, Spades = 3 };
 // The suit's outline in a box of height 1 centred on the origin (width below 1).
 QPainterPath suitPath(int suit);
 
+// The spade with its curves kept: body and stem as two overlapping outlines that fill as one.
+// (Joining them as suitPath does turns the curves into a few straight lines, which shows on
+// large pictures such as the desktop icons.)
+QPainterPath curvedSpade();
+
 QColor suitColour(int suit);  // red for diamonds and hearts, black for clubs and spades
 
 // Fills a pip of the given height centred on `centre`; `upsideDown` turns it by 180 degrees,

@@ -3,82 +3,50 @@
 // all-out win. Every expected number is worked out by hand from the betting rules.
 #include <gtest/gtest.h>
 
-#include <numeric>
+#include <algorithm>
 
 #include "tests/game/table_rig.h"
 
 namespace trelvist {
 namespace {
 
-using testing::anyRoll;
 using testing::card;
+using testing::kNeutralHoles;
 using testing::Rig;
-using testing::rollAbove;
-using testing::rollAtMost;
-using testing::RollTest;
 using testing::Statuses;
 
 const std::vector<int32_t> kAll1000(8, 1000);
 
-std::vector<RollTest> anyRolls(int n) { return std::vector<RollTest>(n, anyRoll()); }
-std::vector<RollTest> operator+(std::vector<RollTest> a, const std::vector<RollTest>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-// Orders the deck so that the next shuffle deals every seat its neutral hole cards and the
-// neutral board. The shuffle first makes 10002 draws for the odds deck, then swaps deck
-// positions 20001 times; following the same draws tells where each card ends up.
-void stackNextDeal(Rig& rig) {
-    Random probe = rig.table.random();
-    for (int i = 0; i < 10002; ++i) probe.next();
-    std::array<int, kDeckSize> origin{};  // origin[p]: where the card that ends at p starts
-    std::iota(origin.begin(), origin.end(), 0);
-    for (int i = 0; i < 20001; ++i) {
-        const int a = static_cast<int>(probe.next() % kDeckSize);
-        const int b = static_cast<int>(probe.next() % kDeckSize);
-        std::swap(origin[a], origin[b]);
-    }
-    std::map<int, Card> wanted;
-    const std::array<int, 8> dealOrder{Freak, You, Geek, Master, Champ, Pinhead, Expert, Robot};
-    for (int i = 0; i < 8; ++i) {
-        const auto& cards = testing::kNeutralHoles.at(dealOrder[i]);
-        wanted[2 * i] = card(cards[0]);
-        wanted[2 * i + 1] = card(cards[1]);
-    }
-    for (int i = 0; i < 5; ++i) wanted[20 + i] = card(testing::kNeutralBoard[i]);
-
-    Deck deck{};
-    std::array<bool, kDeckSize> placed{}, used{};
-    for (const auto& [position, c] : wanted) {
-        deck[origin[position]] = c;
-        placed[origin[position]] = true;
-        used[picture(c)] = true;
-    }
-    int next = 0;
-    for (int q = 0; q < kDeckSize; ++q) {
-        if (placed[q]) continue;
-        while (used[next]) ++next;
-        deck[q] = cardOfPicture(next);
-        used[next] = true;
-    }
-    rig.s().deck = deck;
+// Lays the neutral hands and board where the deal takes them from and makes the next shuffle
+// still, so that the next deal gives every seat its neutral cards.
+void stackNeutralDeal(Rig& rig) {
+    Deck& deck = rig.state().deck;
+    const auto bring = [&](int position, const char* text) {
+        std::swap(deck[position], *std::find(deck.begin(), deck.end(), card(text)));
+    };
+    for (int i = 0; i < 8; ++i)
+        for (int c = 0; c < 2; ++c) bring(2 * i + c, kNeutralHoles.at(testing::kDealOrder[i])[c]);
+    for (int i = 0; i < 5; ++i) bring(testing::kFirstBoardPosition + i, testing::kNeutralBoard[i]);
+    rig.stillShuffle();
 }
 
 // Folds the start-up hand so that Deal can be pressed, then deals a hand with the big blind on
-// `big`, every seat holding 1000 (or the cash given) and every opponent deciding on `strength`.
-void dealWithBigBlind(Rig& rig, int big, int32_t strength, const std::map<int, int32_t>& cash = {}) {
-    rig.s().strength = -10000;
+// `big`, every seat holding 1000 (or the cash given) and every opponent deciding on `strength`;
+// the draws after the shuffle give the rolls given.
+void dealWithBigBlind(Rig& rig, int big, int32_t strength, const std::map<int, int32_t>& cash = {},
+                      const std::vector<uint32_t>& rolls = {}) {
+    rig.state().strength = -10000;
     ASSERT_TRUE(rig.table.fold());
-    ASSERT_TRUE(rig.d().btnnew.enabled);
-    for (int seat : kSeatOrder) rig.s().cash[seat] = cash.contains(seat) ? cash.at(seat) : 1000;
-    rig.s().strength = strength;
-    rig.s().blindSeat = seatBefore(big);
-    stackNextDeal(rig);
+    ASSERT_TRUE(rig.display().btnnew.enabled);
+    for (int seat : kSeatOrder) rig.state().cash[seat] = cash.contains(seat) ? cash.at(seat) : 1000;
+    rig.state().strength = strength;
+    rig.state().blindSeat = seatBefore(big);
+    stackNeutralDeal(rig);
+    rig.rolls(rolls);
     rig.forget();
     ASSERT_TRUE(rig.table.deal());
-    for (const auto& [seat, cards] : testing::kNeutralHoles)
-        ASSERT_EQ(rig.s().cardRec[kHoleRecord[seat]], card(cards[0])) << "the deck was not stacked as meant";
+    for (const auto& [seat, cards] : kNeutralHoles)
+        ASSERT_EQ(rig.state().hole(seat)[0], card(cards[0])) << "the deck was not stacked as meant";
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -120,17 +88,17 @@ TEST(PreflopOpening, BlindsAnswersAndTurnsForEveryBigBlindSeat) {
             statuses[You - seat] = "Calls";  // Robot as small blind pays 2 + 4
         }
         for (int seat : kSeatOrder) {
-            EXPECT_EQ(rig.s().cash[seat], cash[seat]) << seat;
-            EXPECT_EQ(rig.d().cashLabel[seat], std::to_string(cash[seat])) << seat;
+            EXPECT_EQ(rig.state().cash[seat], cash[seat]) << seat;
+            EXPECT_EQ(rig.display().cashLabel[seat], std::to_string(cash[seat])) << seat;
         }
         EXPECT_EQ(rig.statuses(), statuses);
-        EXPECT_EQ(rig.s().pot, 6 + 4 * static_cast<int32_t>(o.answer.size()));
-        EXPECT_EQ(rig.d().betsize, std::to_string(rig.s().pot));
+        EXPECT_EQ(rig.state().pot, 6 + 4 * static_cast<int32_t>(o.answer.size()));
+        EXPECT_EQ(rig.display().betsize, std::to_string(rig.state().pot));
         EXPECT_EQ(rig.raisers(), o.flag ? std::vector<int>{o.big} : std::vector<int>{});
         // The shuffle's draws, then one roll for each turn: the answering seats took theirs.
         EXPECT_EQ(rig.draws(), 50004u + o.answer.size());
-        EXPECT_EQ(rig.s().street, 1);
-        EXPECT_EQ(rig.s().openerSeat, o.big);
+        EXPECT_EQ(rig.state().street, 1);
+        EXPECT_EQ(rig.state().openerSeat, o.big);
         EXPECT_EQ(rig.buttons(), "-Deal +Call +Raise +Fold");
     }
 }
@@ -138,15 +106,14 @@ TEST(PreflopOpening, BlindsAnswersAndTurnsForEveryBigBlindSeat) {
 TEST(PreflopOpening, ARaiseInTheOpeningChainStopsItAndIsAnsweredByTheSeatsAfter) {
     Rig rig;
     // The first roll after the shuffle is Pinhead's: anything but 0 raises at strength 10000.
-    rig.table.randomForTesting().seed(testing::seedForRolls({rollAbove(0)}, 50004));
-    dealWithBigBlind(rig, Champ, 10000);
+    dealWithBigBlind(rig, Champ, 10000, {}, {1});
     if (HasFatalFailure()) return;
 
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 1000, 1000, 998, 996, 992, 992, 992}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "", "", "", "Raises", "Calls", "Calls"}));
-    EXPECT_EQ(rig.d().status[Pinhead].color, LabelColor::Yellow);
-    EXPECT_EQ(rig.s().pot, 30);
-    EXPECT_EQ(rig.s().toCall, 4);
+    EXPECT_EQ(rig.display().status[Pinhead].color, LabelColor::Yellow);
+    EXPECT_EQ(rig.state().pot, 30);
+    EXPECT_EQ(rig.state().toCall, 4);
     EXPECT_EQ(rig.raisers(), std::vector<int>{Pinhead});
     EXPECT_EQ(rig.draws(), 50005u) << "Expert and Robot take no turn after Pinhead's raise";
     EXPECT_EQ(rig.buttons(), "-Deal +Call -Raise +Fold");
@@ -158,8 +125,8 @@ TEST(PreflopOpening, BrokeBlindsAreLabelledAndPayNothingWhileThePotHoldsBoth) {
     if (HasFatalFailure()) return;
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 1000, 1000, 0, 0, 996, 996, 996}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "", "Small Blind", "Big Blind", "Calls", "Calls", "Calls"}));
-    EXPECT_EQ(rig.s().pot, 18);
-    EXPECT_EQ(rig.s().seatsOut, 2);
+    EXPECT_EQ(rig.state().pot, 18);
+    EXPECT_EQ(rig.state().seatsOut, 2);
     EXPECT_EQ(rig.raisers(), std::vector<int>{Champ}) << "the big blind's flag does not depend on its cash";
     EXPECT_EQ(rig.draws(), 50004u + 3);
 }
@@ -171,54 +138,54 @@ TEST(PreflopCall, SettlesMastersBigBlindThenDealsTheFlopAndMasterClosesIt) {
     Rig rig;
     dealWithBigBlind(rig, Master, 28);
     if (HasFatalFailure()) return;
-    rig.s().soundOn = true;
+    rig.state().soundOn = true;
     rig.forget();
     // Champ, Pinhead, Expert and Robot take their turns (a roll each); then the flop's card sound.
-    const int soundRoll = rig.upcomingRoll(5);
+    rig.rolls({0, 0, 0, 0, 51});
     ASSERT_TRUE(rig.table.checkOrCall());
 
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 996, 994, 992, 996, 996, 996, 996}));
-    EXPECT_EQ(rig.d().cashLabel[You], "996");
-    EXPECT_EQ(rig.s().pot, 38);
-    EXPECT_EQ(rig.d().betsize, "38");
+    EXPECT_EQ(rig.display().cashLabel[You], "996");
+    EXPECT_EQ(rig.state().pot, 38);
+    EXPECT_EQ(rig.display().betsize, "38");
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Calls", "Calls", "Calls", "Calls", "Calls", "Calls", "Calls"}));
-    EXPECT_EQ(rig.s().street, 2);
+    EXPECT_EQ(rig.state().street, 2);
     EXPECT_EQ(rig.draws(), 5u);
-    EXPECT_EQ(rig.sounds(), (std::vector<std::string>{testing::cardSound(soundRoll)}));
-    EXPECT_EQ(rig.pictureAt(320, 243), picture(card("2s")));
-    EXPECT_EQ(rig.pictureAt(395, 253), picture(card("3h")));
-    EXPECT_EQ(rig.pictureAt(470, 263), picture(card("Jc")));
-    EXPECT_FALSE(rig.drawnAt(545, 253));
+    EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"card1.wav"}));
+    EXPECT_EQ(rig.pictureAt(kBoardPlace[0]), picture(card("2s")));
+    EXPECT_EQ(rig.pictureAt(kBoardPlace[1]), picture(card("3h")));
+    EXPECT_EQ(rig.pictureAt(kBoardPlace[2]), picture(card("Jc")));
+    EXPECT_EQ(rig.pictureAt(kBoardPlace[3]), -1);
     EXPECT_EQ(rig.raisers(), std::vector<int>{});
     EXPECT_EQ(rig.buttons(), "-Deal +Check +Raise +Fold");
 
     // On the flop the human checks first; Master's turn closes the flop and Master acts first
     // on the turn, followed by Champ to Robot. Strength 20 never raises.
-    rig.s().strength = 20;
+    rig.state().strength = 20;
     rig.forget();
-    const int turnSoundRoll = rig.upcomingRoll(5);  // after Freak's and Geek's two draws each
+    rig.rolls({0, 0, 0, 0, 50});  // the turn's card sound after Freak's and Geek's two draws each
     ASSERT_TRUE(rig.table.checkOrCall());
-    EXPECT_EQ(rig.s().street, 3);
+    EXPECT_EQ(rig.state().street, 3);
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Check", "Check", "Check", "Check", "Check", "Check", "Check"}));
     EXPECT_EQ(rig.draws(), 15u);
-    EXPECT_EQ(rig.sounds(), (std::vector<std::string>{testing::cardSound(turnSoundRoll)}));
-    EXPECT_EQ(rig.pictureAt(545, 253), picture(card("Kd")));
+    EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"card2.wav"}));
+    EXPECT_EQ(rig.pictureAt(kBoardPlace[3]), picture(card("Kd")));
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 996, 994, 992, 996, 996, 996, 996}));
 }
 
 TEST(PreflopCall, BigBlindOnYouCostsNothingAndAChainRaiseIsPaidOnTheFlop) {
     Rig rig;
     rig.midHand(1, You, 35);  // strength 35: stays in, raises pre-flop on rolls above 50
-    rig.s().toCall = 4;
-    rig.rolls({rollAtMost(50), rollAbove(50)});  // Freak checks, Geek raises
+    rig.state().toCall = 4;
+    rig.rolls({50, 51});  // Freak checks, Geek raises
     ASSERT_TRUE(rig.table.checkOrCall());
 
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 1000, 996, 996, 996, 996, 996, 996}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "Raises", "Calls", "Calls", "Calls", "Calls", "Calls"}));
-    EXPECT_EQ(rig.s().pot, 124);
-    EXPECT_EQ(rig.s().street, 2) << "the pre-flop round ends with the human's call";
-    EXPECT_TRUE(rig.s().raised[Geek]);
-    EXPECT_EQ(rig.s().toCall, 4);
+    EXPECT_EQ(rig.state().pot, 124);
+    EXPECT_EQ(rig.state().street, 2) << "the pre-flop round ends with the human's call";
+    EXPECT_TRUE(rig.state().raised[Geek]);
+    EXPECT_EQ(rig.state().toCall, 4);
     EXPECT_EQ(rig.buttons(), "-Deal +Call -Raise +Fold");
     EXPECT_EQ(rig.draws(), 2u);
 
@@ -228,10 +195,10 @@ TEST(PreflopCall, BigBlindOnYouCostsNothingAndAChainRaiseIsPaidOnTheFlop) {
     ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 996, 996, 996, 996, 996, 996, 996}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "", "Check", "Check", "Check", "Check", "Check"}));
-    EXPECT_EQ(rig.d().status[Geek].color, LabelColor::White) << "the human's press whitens every status";
-    EXPECT_EQ(rig.s().pot, 132);
-    EXPECT_EQ(rig.s().street, 3);
-    EXPECT_FALSE(rig.s().raised[Geek]);
+    EXPECT_EQ(rig.display().status[Geek].color, LabelColor::White) << "the human's press whitens every status";
+    EXPECT_EQ(rig.state().pot, 132);
+    EXPECT_EQ(rig.state().street, 3);
+    EXPECT_FALSE(rig.state().raised[Geek]);
     EXPECT_EQ(rig.draws(), 11u);
     EXPECT_EQ(rig.buttons(), "-Deal +Check +Raise +Fold");
 }
@@ -259,12 +226,12 @@ TEST(Settlement, LaterStreetAnswersFollowTheTableOrder) {
         ASSERT_TRUE(rig.table.checkOrCall());
         // A fold erases the seat's cards, so the erasures give the order of the answers.
         EXPECT_EQ(rig.erasedSeats(), answers);
-        EXPECT_EQ(rig.s().cash[You], 992);
+        EXPECT_EQ(rig.state().cash[You], 992);
         int turns = 0;
         for (int seat = raiser - 1; seat >= Robot; --seat, ++turns)
-            EXPECT_EQ(rig.d().status[seat].text, "Check") << seat;
+            EXPECT_EQ(rig.display().status[seat].text, "Check") << seat;
         EXPECT_EQ(rig.draws(), answers.size() + 2u * turns);
-        EXPECT_EQ(rig.s().street, 4);
+        EXPECT_EQ(rig.state().street, 4);
     }
 }
 
@@ -278,9 +245,9 @@ TEST(Settlement, PreflopTheRaiserAnswersTooAndTheHumanPaysTheSmallBet) {
         std::vector<int> answers;
         for (int seat = Freak; seat >= raiser; --seat) answers.push_back(seat);
         EXPECT_EQ(rig.erasedSeats(), answers);
-        EXPECT_EQ(rig.s().cash[You], 996);
+        EXPECT_EQ(rig.state().cash[You], 996);
         EXPECT_EQ(rig.draws(), static_cast<uint64_t>(raiser - 1)) << "one roll per pre-flop turn after the raiser";
-        EXPECT_EQ(rig.s().street, 2);
+        EXPECT_EQ(rig.state().street, 2);
     }
 }
 
@@ -300,34 +267,33 @@ protected:
 TEST_F(SkippingChain, GeekRaisesMasterIsSkippedChampChecksAndTheNextPressPaysNothing) {
     // Geek's two rolls let it raise; five answers follow; Champ to Robot check, since the flop
     // test bars their unpaired hands.
-    rig.rolls({rollAtMost(50), rollAbove(0)});
+    rig.rolls({50, 1});
     ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 1000, 996, 996, 996, 996, 996, 996}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "Raises", "Calls", "Check", "Check", "Check", "Check"}));
-    EXPECT_TRUE(rig.s().raised[Geek]);
-    EXPECT_EQ(rig.s().toCall, 0);
+    EXPECT_TRUE(rig.state().raised[Geek]);
+    EXPECT_EQ(rig.state().toCall, 0);
     EXPECT_EQ(rig.buttons(), "-Deal +Call -Raise +Fold");
     EXPECT_EQ(rig.draws(), 15u) << "Geek 2, five answers, Champ to Robot 2 each; Master skipped";
 
     rig.forget();
     ASSERT_TRUE(rig.table.checkOrCall());
-    EXPECT_EQ(rig.s().cash[You], 996) << "settling Geek's raise costs nothing after Champ's check";
-    EXPECT_EQ(rig.s().cash[Freak], 1000);
+    EXPECT_EQ(rig.state().cash[You], 996) << "settling Geek's raise costs nothing after Champ's check";
+    EXPECT_EQ(rig.state().cash[Freak], 1000);
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "", "Check", "Check", "Check", "Check", "Check"}));
     EXPECT_EQ(rig.draws(), 11u) << "Freak answers, Master to Robot take their turns";
     EXPECT_EQ(rig.raisers(), std::vector<int>{});
     EXPECT_EQ(rig.buttons(), "-Deal +Check +Raise +Fold");
-    EXPECT_EQ(rig.s().street, 2);
+    EXPECT_EQ(rig.state().street, 2);
 }
 
 TEST_F(SkippingChain, ChampRaisesAgainAndHoldsTheFlag) {
     rig.hole(Champ, "Jh", "6s");
-    const std::vector<RollTest> raising{rollAtMost(50), rollAbove(0)};
-    rig.rolls(raising + anyRolls(5) + raising);
+    rig.rolls({50, 1, 0, 0, 0, 0, 0, 50, 1});  // Geek raises, five answers, Champ raises
     ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 1000, 996, 996, 992, 992, 992, 992}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "", "", "Raises", "Calls", "Check", "Check"}));
-    EXPECT_EQ(rig.s().pot, 144);
+    EXPECT_EQ(rig.state().pot, 144);
     EXPECT_EQ(rig.raisers(), std::vector<int>{Champ});
     EXPECT_EQ(rig.draws(), 16u) << "Pinhead's turn is skipped after Champ's raise";
 
@@ -345,15 +311,15 @@ TEST_F(SkippingChain, ChampRaisesAgainAndHoldsTheFlag) {
 TEST(HumanOpener, CheckOnTheRiverRunsTheShowdownInTheSamePress) {
     Rig rig;
     rig.midHand(4, You, 20);
-    rig.s().soundOn = true;
+    rig.state().soundOn = true;
     ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.draws(), 14u);
-    EXPECT_EQ(rig.s().street, 5);
+    EXPECT_EQ(rig.state().street, 5);
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav"})) << "no card sound for the close to 5";
     // The neutral hands: Expert and Robot both hold King, Jack, Ten.
-    EXPECT_EQ(rig.d().theresult.text, "Expert , Robot win");
-    EXPECT_EQ(rig.s().cash[Expert], 1050);
-    EXPECT_EQ(rig.s().cash[Robot], 1050);
+    EXPECT_EQ(rig.display().theresult.text, "Expert , Robot win");
+    EXPECT_EQ(rig.state().cash[Expert], 1050);
+    EXPECT_EQ(rig.state().cash[Robot], 1050);
     EXPECT_EQ(rig.buttons(), "+Deal -Check -Raise -Fold");
 }
 
@@ -362,15 +328,15 @@ TEST(HumanOpener, RaiseOnTheFlopIsAnsweredThenTheTurnIsDealtBeforeTheOpponentsAc
     rig.midHand(2, You, 50);
     // Seven answers; then Freak's turn: were it still the flop, its unpaired hand could not
     // raise; on the turn these rolls make it raise the big bet.
-    rig.rolls(anyRolls(7) + std::vector<RollTest>{rollAtMost(50), rollAbove(0)});
+    rig.rolls({0, 0, 0, 0, 0, 0, 0, 50, 1});
     ASSERT_TRUE(rig.table.raise());
-    EXPECT_EQ(rig.s().street, 3);
-    EXPECT_EQ(rig.pictureAt(545, 253), picture(card("Kd")));
+    EXPECT_EQ(rig.state().street, 3);
+    EXPECT_EQ(rig.pictureAt(kBoardPlace[3]), picture(card("Kd")));
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 988, 988, 988, 988, 988, 988, 988}));
-    EXPECT_EQ(rig.s().pot, 188);
+    EXPECT_EQ(rig.state().pot, 188);
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Raises", "Calls", "Calls", "Calls", "Calls", "Calls", "Calls"}));
-    EXPECT_TRUE(rig.s().raised[Freak]);
-    EXPECT_EQ(rig.s().toCall, 8);
+    EXPECT_TRUE(rig.state().raised[Freak]);
+    EXPECT_EQ(rig.state().toCall, 8);
     EXPECT_EQ(rig.draws(), 15u);
     EXPECT_EQ(rig.buttons(), "-Deal +Call -Raise +Fold");
 }
@@ -378,9 +344,9 @@ TEST(HumanOpener, RaiseOnTheFlopIsAnsweredThenTheTurnIsDealtBeforeTheOpponentsAc
 TEST(HumanOpener, CheckOnTheFlopLetsTheOpponentsActOnTheFlopFirst) {
     Rig rig;
     rig.midHand(2, You, 50);
-    rig.rolls({rollAtMost(50), rollAbove(0)});  // would raise on the turn; the flop test bars it
+    rig.rolls({50, 1});  // would raise on the turn; the flop test bars it
     ASSERT_TRUE(rig.table.checkOrCall());
-    EXPECT_EQ(rig.s().street, 3);
+    EXPECT_EQ(rig.state().street, 3);
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Check", "Check", "Check", "Check", "Check", "Check", "Check"}));
     EXPECT_EQ(rig.cash(), kAll1000);
     EXPECT_EQ(rig.draws(), 14u);
@@ -393,26 +359,26 @@ TEST(HumanOpener, CheckOnTheFlopLetsTheOpponentsActOnTheFlopFirst) {
 TEST(HumanRaise, WithOneChipPaysNothingAndLeavesRaiseEnabled) {
     Rig rig;
     rig.midHand(2, Robot, 20);
-    rig.s().cash[You] = 1;
-    rig.s().potSettled = true;
-    rig.s().soundOn = true;
-    const int chipRoll = rig.upcomingRoll(1);
-    const std::string stayCaption = rig.d().btnstay.caption;
+    rig.state().cash[You] = 1;
+    rig.state().potSettled = true;
+    rig.state().soundOn = true;
+    rig.rolls({71});
+    const std::string stayCaption = rig.display().btnstay.caption;
     ASSERT_TRUE(rig.table.raise());
-    EXPECT_EQ(rig.sounds(), (std::vector<std::string>{testing::chipSound(chipRoll)}));
+    EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip1.wav"}));
     EXPECT_EQ(rig.draws(), 1u) << "nobody acted";
-    EXPECT_EQ(rig.s().cash[You], 1);
-    EXPECT_EQ(rig.s().pot, 100);
-    EXPECT_EQ(rig.s().street, 2);
-    EXPECT_FALSE(rig.s().potSettled);
-    EXPECT_EQ(rig.d().btnstay.caption, stayCaption);
-    EXPECT_TRUE(rig.d().btnbet.enabled);
+    EXPECT_EQ(rig.state().cash[You], 1);
+    EXPECT_EQ(rig.state().pot, 100);
+    EXPECT_EQ(rig.state().street, 2);
+    EXPECT_FALSE(rig.state().potSettled);
+    EXPECT_EQ(rig.display().btnstay.caption, stayCaption);
+    EXPECT_TRUE(rig.display().btnbet.enabled);
 
     // With 2 the raise is paid although it drives the cash below 0.
-    rig.s().cash[You] = 2;
-    rig.s().soundOn = false;
+    rig.state().cash[You] = 2;
+    rig.state().soundOn = false;
     ASSERT_TRUE(rig.table.raise());
-    EXPECT_EQ(rig.s().cash[You], -2);
+    EXPECT_EQ(rig.state().cash[You], -2);
 }
 
 TEST(HumanRaise, PreflopCostsTwoSmallBetsAndExpertsFlagIsAnsweredUpToExpert) {
@@ -423,9 +389,9 @@ TEST(HumanRaise, PreflopCostsTwoSmallBetsAndExpertsFlagIsAnsweredUpToExpert) {
     // Freak to Expert pay the big bet; Freak to Pinhead take pre-flop turns; Expert's turn
     // closes the pre-flop and Expert and Robot act on the flop.
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{992, 992, 992, 992, 992, 992, 992, 1000}));
-    EXPECT_EQ(rig.s().pot, 156);
+    EXPECT_EQ(rig.state().pot, 156);
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "", "", "", "", "Check", "Check"}));
-    EXPECT_EQ(rig.s().street, 2);
+    EXPECT_EQ(rig.state().street, 2);
     EXPECT_EQ(rig.draws(), 9u);
     EXPECT_EQ(rig.raisers(), std::vector<int>{});
     EXPECT_EQ(rig.buttons(), "-Deal +Check +Raise +Fold");
@@ -436,8 +402,8 @@ TEST(HumanRaise, PreflopAsOpenerWithoutAFlagIsAnsweredByNobodyAndDealsTheFlop) {
     rig.midHand(1, You, 28);
     ASSERT_TRUE(rig.table.raise());
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{992, 1000, 1000, 1000, 1000, 1000, 1000, 1000}));
-    EXPECT_EQ(rig.s().pot, 108);
-    EXPECT_EQ(rig.s().street, 2);
+    EXPECT_EQ(rig.state().pot, 108);
+    EXPECT_EQ(rig.state().street, 2);
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Check", "Check", "Check", "Check", "Check", "Check", "Check"}));
     EXPECT_EQ(rig.draws(), 14u) << "the seven turns run on the flop";
 }
@@ -445,12 +411,12 @@ TEST(HumanRaise, PreflopAsOpenerWithoutAFlagIsAnsweredByNobodyAndDealsTheFlop) {
 TEST(HumanRaise, AnOpponentsRaiseOfAnUnknownSizeLeavesRaiseEnabled) {
     Rig rig;
     rig.midHand(3, Robot, 50);
-    rig.s().smallBet = 7;  // only an edited settings file holds such bets
-    rig.s().bigBet = 14;
-    rig.rolls({rollAtMost(50), rollAbove(0)});  // Freak raises 14
+    rig.state().smallBet = 7;  // only an edited settings file holds such bets
+    rig.state().bigBet = 14;
+    rig.rolls({50, 1});  // Freak raises 14
     ASSERT_TRUE(rig.table.checkOrCall());
-    EXPECT_TRUE(rig.s().raised[Freak]);
-    EXPECT_EQ(rig.s().cash[Freak], 986);
+    EXPECT_TRUE(rig.state().raised[Freak]);
+    EXPECT_EQ(rig.state().cash[Freak], 986);
     EXPECT_EQ(rig.buttons(), "-Deal +Check +Raise +Fold");
 }
 
@@ -460,32 +426,32 @@ TEST(HumanRaise, AnOpponentsRaiseOfAnUnknownSizeLeavesRaiseEnabled) {
 TEST(Folds, TheOpenerRolePassesToTheNextLiveOpponentAfterIt) {
     Rig rig;
     rig.midHand(3, Master, 20);
-    rig.s().cash[Master] = 3;  // cannot pay the raise
-    rig.s().cash[Champ] = 0;
-    ++rig.s().seatsOut;
+    rig.state().cash[Master] = 3;  // cannot pay the raise
+    rig.state().cash[Champ] = 0;
+    ++rig.state().seatsOut;
     rig.fold(Pinhead);
     ASSERT_TRUE(rig.table.raise());
-    EXPECT_EQ(rig.s().openerSeat, Expert);
+    EXPECT_EQ(rig.state().openerSeat, Expert);
     EXPECT_EQ(rig.erasedSeats(), (std::vector<int>{Master}));
     // Expert's turn closes the turn; Expert and Robot act on the river.
-    EXPECT_EQ(rig.s().street, 4);
+    EXPECT_EQ(rig.state().street, 4);
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Check", "Check", "Folds", "", "", "Check", "Check"}));
     EXPECT_EQ(rig.draws(), 13u);
 
     // A check clears every opponent's status, folded ones too; Expert's turn closes the river.
     ASSERT_TRUE(rig.table.checkOrCall());
-    EXPECT_EQ(rig.s().street, 5);
-    EXPECT_EQ(rig.d().status[Master].text, "");
+    EXPECT_EQ(rig.state().street, 5);
+    EXPECT_EQ(rig.display().status[Master].text, "");
 }
 
 TEST(Folds, ABrokeOpenerStillClosesTheStreetAndKeepsTheRole) {
     Rig rig;
     rig.midHand(3, Master, 20);
-    rig.s().cash[Master] = 0;
-    ++rig.s().seatsOut;
+    rig.state().cash[Master] = 0;
+    ++rig.state().seatsOut;
     ASSERT_TRUE(rig.table.checkOrCall());
-    EXPECT_EQ(rig.s().street, 4);
-    EXPECT_EQ(rig.s().openerSeat, Master);
+    EXPECT_EQ(rig.state().street, 4);
+    EXPECT_EQ(rig.state().openerSeat, Master);
     EXPECT_EQ(rig.draws(), 12u) << "Freak and Geek on the turn, Champ to Robot on the river";
 }
 
@@ -495,41 +461,42 @@ TEST(Folds, AFoldAgainstABigBlindFlagIsAnsweredInTheFoldOrderPreflopToo) {
     rig.raiseBy(Robot, 4);
     ASSERT_TRUE(rig.table.fold());
     EXPECT_EQ(rig.erasedSeats(), (std::vector<int>{Freak, Geek, Champ, Master, Pinhead, Expert, You}));
-    EXPECT_FALSE(rig.s().folded[Robot]);
-    EXPECT_EQ(rig.d().theresult.text, "Robot wins");
-    EXPECT_EQ(rig.s().cash[Robot], 1100);
+    EXPECT_FALSE(rig.state().folded[Robot]);
+    EXPECT_EQ(rig.display().theresult.text, "Robot wins");
+    EXPECT_EQ(rig.state().cash[Robot], 1100);
 }
 
 TEST(Folds, TheLastOpenerFoldingPassesTheRoleToYouNeverBackwards) {
     Rig rig;
     rig.midHand(3, Robot, 20);
-    rig.s().cash[Robot] = 3;
+    rig.state().cash[Robot] = 3;
     ASSERT_TRUE(rig.table.raise());
-    EXPECT_EQ(rig.s().openerSeat, You);
+    EXPECT_EQ(rig.state().openerSeat, You);
     // You as the opener close the turn in the same press; Freak to Expert act on the river.
-    EXPECT_EQ(rig.s().street, 4);
-    EXPECT_TRUE(rig.drawnAt(620, 243));
+    EXPECT_EQ(rig.state().street, 4);
+    EXPECT_EQ(rig.pictureAt(kBoardPlace[4]), picture(card("4s")));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Check", "Check", "Check", "Check", "Check", "Check", "Folds"}));
     EXPECT_EQ(rig.draws(), 19u);
-    EXPECT_TRUE(rig.d().btnbet.enabled);
+    EXPECT_TRUE(rig.display().btnbet.enabled);
 }
 
 TEST(Folds, HumanFoldAgainstMastersRaiseLetsFreakAndGeekAnswerThenShowsDown) {
     Rig rig;
     rig.midHand(3, Robot, 20);
     rig.raiseBy(Master, 8);
-    rig.s().soundOn = true;
+    rig.state().soundOn = true;
     ASSERT_TRUE(rig.table.fold());
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 992, 992, 1000, 1000, 1000, 1058, 1058}));
     EXPECT_EQ(rig.draws(), 2u) << "only Freak and Geek answer";
     EXPECT_EQ(rig.erasedSeats(), (std::vector<int>{You}));
-    EXPECT_EQ(rig.d().status[You].text, "Folds");
-    EXPECT_TRUE(rig.s().folded[You]);
-    EXPECT_FALSE(rig.s().raised[Master]);
-    EXPECT_EQ(rig.s().street, 5);
-    EXPECT_EQ(rig.d().theresult.text, "Expert , Robot win");
+    EXPECT_EQ(rig.display().status[You].text, "Folds");
+    EXPECT_TRUE(rig.state().folded[You]);
+    EXPECT_FALSE(rig.state().raised[Master]);
+    EXPECT_EQ(rig.state().street, 5);
+    EXPECT_EQ(rig.display().theresult.text, "Expert , Robot win");
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav", "chip4.wav"}));
-    EXPECT_EQ(rig.pictureAt(117, 335), picture(card("8c"))) << "the opponents' cards are turned up";
+    EXPECT_EQ(rig.pictureAt(kHolePlace[Freak].x, kHolePlace[Freak].y), picture(card("8c")))
+        << "the opponents' cards are turned up";
     EXPECT_EQ(rig.buttons(), "+Deal -Check -Raise -Fold");
 }
 
@@ -540,49 +507,49 @@ TEST(AllOutWin, TheSeventhFoldPaysThePotOnceAndNothingReenablesTheButtons) {
     Rig rig;
     rig.midHand(1, Geek, -10000);
     for (int seat : {Master, Pinhead, Expert, Robot}) rig.fold(seat);
-    rig.s().cash[Champ] = 0;
-    ++rig.s().seatsOut;
+    rig.state().cash[Champ] = 0;
+    ++rig.state().seatsOut;
     rig.raiseBy(Geek, 4);
-    rig.s().handsPlayed = 10;
-    rig.s().handsWon = 3;
-    rig.s().showdownCount = 5;
-    rig.s().soundOn = true;
-    const int cardRoll = rig.upcomingRoll(1);  // the pre-flop answers draw nothing
+    rig.state().handsPlayed = 10;
+    rig.state().handsWon = 3;
+    rig.state().showdownCount = 5;
+    rig.state().soundOn = true;
+    rig.rolls({49});  // the card sound's: the pre-flop answers draw nothing
     ASSERT_TRUE(rig.table.checkOrCall());
 
     // Freak and Geek fold in their answers; Geek's fold is the seventh.
     EXPECT_EQ(rig.erasedSeats(), (std::vector<int>{Freak, Geek, Freak, Geek, Master, Pinhead, Expert, Robot}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Folds", "Folds", "Folds", "", "Folds", "Folds", "Folds"}));
-    EXPECT_FALSE(rig.s().folded[Champ]);
-    EXPECT_EQ(rig.s().cash[You], 1100) << "1000 - 4 + the pot of 104, once";
-    EXPECT_EQ(rig.d().cashLabel[You], "1100");
-    EXPECT_EQ(rig.d().theresult.text, "You win");
-    EXPECT_EQ(rig.d().theresult.left, 462);
-    EXPECT_EQ(rig.s().handsPlayed, 11);
-    EXPECT_EQ(rig.s().handsWon, 4);
-    EXPECT_EQ(rig.s().showdownCount, 5);
+    EXPECT_FALSE(rig.state().folded[Champ]);
+    EXPECT_EQ(rig.state().cash[You], 1100) << "1000 - 4 + the pot of 104, once";
+    EXPECT_EQ(rig.display().cashLabel[You], "1100");
+    EXPECT_EQ(rig.display().theresult.text, "You win");
+    EXPECT_EQ(rig.display().theresult.left, 462);
+    EXPECT_EQ(rig.state().handsPlayed, 11);
+    EXPECT_EQ(rig.state().handsWon, 4);
+    EXPECT_EQ(rig.state().showdownCount, 5);
     const std::vector<std::pair<std::string, int32_t>> cashWrites{
         {"Cash/freak", 1000}, {"Cash/player", 1100}, {"Cash/geek", 1000},  {"Cash/master", 1000},
         {"Cash/champ", 0},    {"Cash/pinhead", 1000}, {"Cash/expert", 1000}, {"Cash/robot", 1000}};
     EXPECT_EQ(rig.store.writes, cashWrites);
-    EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav", testing::cardSound(cardRoll)}));
-    EXPECT_EQ(rig.s().openerSeat, You);
+    EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav", "card2.wav"}));
+    EXPECT_EQ(rig.state().openerSeat, You);
     EXPECT_EQ(rig.buttons(), "+Deal -Check -Raise -Fold");
     EXPECT_FALSE(rig.table.checkOrCall()) << "a press of a disabled button does nothing";
-    EXPECT_EQ(rig.s().cash[You], 1100);
+    EXPECT_EQ(rig.state().cash[You], 1100);
 }
 
 TEST(AllOutWin, ReachingTheTargetEndsTheGame) {
     Rig rig;
     rig.midHand(3, Robot, -10000);
     for (int seat : {Freak, Geek, Master, Champ, Pinhead, Expert}) rig.fold(seat);
-    rig.s().cash[You] = 1750;
+    rig.state().cash[You] = 1750;
     ASSERT_TRUE(rig.table.raise());  // Robot folds against the raise: 1750 - 8 + 108
-    EXPECT_EQ(rig.s().cash[You], 1850);
+    EXPECT_EQ(rig.state().cash[You], 1850);
     const std::vector<std::string> messages = rig.host.texts(testing::HostEvent::Message);
     EXPECT_EQ(messages, (std::vector<std::string>{"You win!"}));
-    EXPECT_FALSE(rig.d().btnnew.enabled);
-    EXPECT_FALSE(rig.d().btnbet.enabled);
+    EXPECT_FALSE(rig.display().btnnew.enabled);
+    EXPECT_FALSE(rig.display().btnbet.enabled);
 }
 
 }  // namespace

@@ -1,32 +1,24 @@
 // The deal: what it writes, the end of the game, the moving blinds, the redraw and the shuffle.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <utility>
 #include <map>
 #include <string>
 
-#include "tests/game/table_harness.h"
+#include "tests/game/table_rig.h"
 
-namespace trelvist::tabletest {
+namespace trelvist::testing {
 namespace {
 
-class Deal : public QuietTable {
+class Deal : public TableTest {
 protected:
     void SetUp() override {
-        QuietTable::SetUp();
         startUp();
         finishHand();
     }
 
     // The next deal puts the big blind on Robot, so that no opponent answers or acts.
     void nextBigBlindOnRobot() { state().blindSeat = Expert; }
-
-    void expectTableButtonsOff() {
-        EXPECT_FALSE(display().btnnew.enabled);
-        EXPECT_FALSE(display().btnstay.enabled);
-        EXPECT_FALSE(display().btnbet.enabled);
-        EXPECT_FALSE(display().btnpass.enabled);
-    }
 };
 
 TEST_F(Deal, WritesTheStatisticsAndTheCashInOrderFirst) {
@@ -71,7 +63,7 @@ TEST_F(Deal, HumanWithoutCashLosesAfterTheWrites) {
     EXPECT_EQ(store.writes[4], (std::pair<std::string, int32_t>{"Cash/player", 0}));
     EXPECT_EQ(store.writes[5], (std::pair<std::string, int32_t>{"Cash/geek", -4}));
     EXPECT_EQ(describeAll(host.events), (std::vector<std::string>{kBoardErase, "message Game over: You lose!"}));
-    expectTableButtonsOff();
+    EXPECT_EQ(buttons(), "-Deal -Check -Raise -Fold");
     // No hand: no shuffle, and the opponents keep the last hand's labels; the human's is cleared
     // and every label is plain white.
     EXPECT_EQ(table.random().draws(), drawsBefore);
@@ -97,7 +89,7 @@ TEST_F(Deal, HumanWithExactlyNothingLoses) {
     forget();
     ASSERT_TRUE(table.deal());
     EXPECT_EQ(describeAll(host.events), (std::vector<std::string>{kBoardErase, "message Game over: You lose!"}));
-    expectTableButtonsOff();
+    EXPECT_EQ(buttons(), "-Deal -Check -Raise -Fold");
 }
 
 TEST_F(Deal, EveryOpponentBrokeWins) {
@@ -110,7 +102,7 @@ TEST_F(Deal, EveryOpponentBrokeWins) {
     ASSERT_TRUE(table.deal());
     EXPECT_EQ(store.writes.size(), 11u);
     EXPECT_EQ(describeAll(host.events), (std::vector<std::string>{kBoardErase, "message Game over: You win!"}));
-    expectTableButtonsOff();
+    EXPECT_EQ(buttons(), "-Deal -Check -Raise -Fold");
     EXPECT_EQ(table.random().draws(), drawsBefore);
     EXPECT_EQ(state().cash[You], 500);
 }
@@ -133,10 +125,7 @@ TEST_F(Deal, OneOpponentWithOneChipStillGetsAHand) {
     EXPECT_EQ(state().cash[Robot], 0);
     EXPECT_EQ(state().pot, 6);
     EXPECT_TRUE(state().raised[Robot]);
-    EXPECT_FALSE(display().btnnew.enabled);
-    EXPECT_TRUE(display().btnstay.enabled);
-    EXPECT_TRUE(display().btnbet.enabled);
-    EXPECT_TRUE(display().btnpass.enabled);
+    EXPECT_EQ(buttons(), "-Deal +Call +Raise +Fold");
     // Only the human and Freak are drawn.
     std::vector<std::string> expected{kBoardErase};
     for (const std::string& draw : preflopDraws(state())) expected.push_back(draw);
@@ -220,16 +209,16 @@ TEST_F(Deal, PreflopRedrawShowsFacesBacksAndNothingForBrokeSeats) {
     ASSERT_TRUE(table.deal());
 
     const TableState& s = state();
-    const auto card = [&](int record) { return std::to_string(face(s.cardRec[record])); };
+    const auto face = [&](int c) { return std::to_string(picture(s.hole(You)[c])); };
     const std::vector<std::string> expected{
         kBoardErase,
-        "draw " + card(10) + " at 450 448", "trim 450 448",
+        "draw " + face(0) + " at 450 448", "trim 450 448",
         "draw 55 at 117 335", "trim 117 335",
         "draw 55 at 117 100", "trim 117 100",
         "draw 55 at 457 100", "trim 457 100",
         "draw 55 at 797 100", "trim 797 100",
         "draw 55 at 797 335", "trim 797 335",
-        "draw " + card(11) + " at 490 461", "trim 490 461 keep",
+        "draw " + face(1) + " at 490 461", "trim 490 461 keep",
         "draw 55 at 147 348", "trim 147 348 keep",
         "draw 55 at 147 113", "trim 147 113 keep",
         "draw 55 at 487 113", "trim 487 113 keep",
@@ -242,8 +231,6 @@ TEST_F(Deal, PreflopRedrawShowsFacesBacksAndNothingForBrokeSeats) {
 // Each deal stirs the odds deck with 5001 swaps and then the deck with 20001, from the order
 // the last deal left, and deals from fixed deck positions.
 TEST_F(Deal, ShufflesFromTheLastOrderAndKeepsBothDecksWhole) {
-    constexpr int kDealPositions[8][2] = {{Freak, 0}, {You, 2},     {Geek, 4},    {Master, 6},
-                                          {Champ, 8}, {Pinhead, 10}, {Expert, 12}, {Robot, 14}};
     bool deckMoved = false;
     for (int hand = 0; hand < 60; ++hand) {
         SCOPED_TRACE("hand " + std::to_string(hand));
@@ -271,16 +258,15 @@ TEST_F(Deal, ShufflesFromTheLastOrderAndKeepsBothDecksWhole) {
         ASSERT_EQ(table.random().state(), probe.state());
         ASSERT_TRUE(isPermutation(s.deck));
         ASSERT_TRUE(isPermutation(s.oddsDeck));
-        for (const auto& [seat, position] : kDealPositions) {
-            const HolePlace& place = *std::find_if(std::begin(kPlaces), std::end(kPlaces),
-                                                   [&](const HolePlace& p) { return p.seat == seat; });
-            ASSERT_EQ(s.cardRec[place.record], s.deck[position]) << "seat " << seat;
-            ASSERT_EQ(s.cardRec[place.record + 1], s.deck[position + 1]) << "seat " << seat;
+        for (int i = 0; i < 8; ++i) {
+            const int seat = kDealOrder[i];
+            ASSERT_EQ(s.hole(seat)[0], s.deck[2 * i]) << "seat " << seat;
+            ASSERT_EQ(s.hole(seat)[1], s.deck[2 * i + 1]) << "seat " << seat;
         }
-        for (int i = 0; i < 5; ++i) ASSERT_EQ(s.cardRec[75 + i], s.deck[20 + i]) << "board card " << i;
+        for (int i = 0; i < 5; ++i) ASSERT_EQ(s.board()[i], s.deck[kFirstBoardPosition + i]) << "board card " << i;
     }
     EXPECT_TRUE(deckMoved);
 }
 
 }  // namespace
-}  // namespace trelvist::tabletest
+}  // namespace trelvist::testing

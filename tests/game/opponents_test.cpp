@@ -1,6 +1,5 @@
 // The opponents' decisions: when a turn raises, when an answer stays in, and what cash allows.
-// The strength is set by the test (the opponents simulate no deal) and the rolls are chosen
-// through the generator's seed.
+// The strength is set by the test (the opponents simulate no deal) and the rolls are scripted.
 #include <gtest/gtest.h>
 
 #include "tests/game/table_rig.h"
@@ -9,15 +8,12 @@ namespace trelvist {
 namespace {
 
 using testing::Rig;
-using testing::rollAtMost;
-using testing::rollIs;
-using testing::RollTest;
 
 struct RaiseCase {
     int street;
     int32_t strength;
-    int keepRoll;  // after the pre-flop, the odds routine's roll: above 50 bars raising
-    int roll;      // the turn's own roll
+    uint32_t keepRoll;  // after the pre-flop, the odds routine's roll: above 50 bars raising
+    uint32_t roll;      // the turn's own roll
     bool raises;
 };
 
@@ -44,38 +40,36 @@ TEST(RaiseDecision, ChanceTableRollsAndTheKeepRoll) {
         // On the flop an overpair passes the flop test; elsewhere Freak keeps a hand that
         // neither adjusts its strength nor wins a showdown the river's close may bring.
         if (c.street == 2) rig.hole(Freak, "Ac", "Ad");
-        std::vector<RollTest> rolls;
-        if (c.street > 1) rolls.push_back(rollIs(c.keepRoll));
-        rolls.push_back(rollIs(c.roll));
-        rig.rolls(rolls);
+        if (c.street > 1) rig.rolls({c.keepRoll});
+        rig.rolls({c.roll});
         ASSERT_TRUE(rig.table.checkOrCall());
-        EXPECT_EQ(rig.s().raised[Freak], c.raises);
+        EXPECT_EQ(rig.state().raised[Freak], c.raises);
         if (c.raises) {
             const int32_t bet = c.street <= 2 ? 4 : 8;
-            EXPECT_EQ(rig.d().status[Freak].text, "Raises");
-            EXPECT_EQ(rig.s().cash[Freak], 1000 - bet);
+            EXPECT_EQ(rig.display().status[Freak].text, "Raises");
+            EXPECT_EQ(rig.state().cash[Freak], 1000 - bet);
         } else {
-            EXPECT_EQ(rig.s().cash[Freak], 1000);
+            EXPECT_EQ(rig.state().cash[Freak], 1000);
         }
     }
 }
 
 TEST(RaiseDecision, OnTheFlopAPairBelowAFlopCardNeverRaises) {
     // Rolls that raise at strength 10000 whenever the flop test lets the hand raise.
-    const std::vector<RollTest> raising{rollAtMost(50), rollIs(99)};
+    const std::vector<uint32_t> raising{50, 99};
     Rig barred;
     barred.midHand(2, Robot, 10000);
     barred.hole(Freak, "2c", "5d");  // a pair of Twos under the Three and the Jack of the flop
     barred.rolls(raising);
     ASSERT_TRUE(barred.table.checkOrCall());
-    EXPECT_FALSE(barred.s().raised[Freak]);
+    EXPECT_FALSE(barred.state().raised[Freak]);
 
     Rig trips;
     trips.midHand(2, Robot, 10000);
     trips.hole(Freak, "3c", "3d");  // three Threes are not barred, though the Jack is higher
     trips.rolls(raising);
     ASSERT_TRUE(trips.table.checkOrCall());
-    EXPECT_TRUE(trips.s().raised[Freak]);
+    EXPECT_TRUE(trips.state().raised[Freak]);
 }
 
 struct StayCase {
@@ -102,53 +96,52 @@ TEST(StayInDecision, FoldThresholdsByStreetAndSeatsOut) {
         for (int seat = Robot; seat < Robot + c.out; ++seat) rig.fold(seat);
         rig.raiseBy(Geek, 8);
         ASSERT_TRUE(rig.table.fold());
-        EXPECT_EQ(rig.s().folded[Freak], c.folds);
-        EXPECT_EQ(rig.s().cash[Freak], c.folds ? 1000 : 992);
+        EXPECT_EQ(rig.state().folded[Freak], c.folds);
+        EXPECT_EQ(rig.state().cash[Freak], c.folds ? 1000 : 992);
     }
 }
 
 TEST(RaiseDecision, ARaiseIsNotLimitedByCashAndPlaysAChipSound) {
     Rig rig;
     rig.midHand(3, Robot, 50);
-    rig.s().cash[Freak] = 3;
-    rig.s().soundOn = true;
-    rig.rolls({rollAtMost(50), rollIs(99)});
-    const int chipRoll = rig.upcomingRoll(3);
+    rig.state().cash[Freak] = 3;
+    rig.state().soundOn = true;
+    rig.rolls({50, 99, 40});  // Freak's two rolls, then the chip sound's
     ASSERT_TRUE(rig.table.checkOrCall());
-    EXPECT_TRUE(rig.s().raised[Freak]);
-    EXPECT_EQ(rig.s().cash[Freak], -5);
-    EXPECT_EQ(rig.d().cashLabel[Freak], "-5");
-    EXPECT_EQ(rig.sounds(), (std::vector<std::string>{testing::chipSound(chipRoll)}));
+    EXPECT_TRUE(rig.state().raised[Freak]);
+    EXPECT_EQ(rig.state().cash[Freak], -5);
+    EXPECT_EQ(rig.display().cashLabel[Freak], "-5");
+    EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip3.wav"}));
 }
 
 TEST(Answer, CashBelowTheAmountFoldsWhateverTheDecision) {
     Rig rig;
     rig.midHand(3, Robot, 10000);
-    rig.s().cash[Freak] = 5;
+    rig.state().cash[Freak] = 5;
     rig.raiseBy(Geek, 6);
     ASSERT_TRUE(rig.table.fold());
-    EXPECT_TRUE(rig.s().folded[Freak]);
-    EXPECT_EQ(rig.s().cash[Freak], 5);
+    EXPECT_TRUE(rig.state().folded[Freak]);
+    EXPECT_EQ(rig.state().cash[Freak], 5);
     EXPECT_EQ(rig.erasedSeats(), (std::vector<int>{Freak, You}));
 }
 
 TEST(Answer, CallingWithTheLastChipsLeavesTheSeatOutOfEveryLaterAction) {
     Rig rig;
     rig.midHand(3, Geek, 20);
-    rig.s().cash[Freak] = 5;
+    rig.state().cash[Freak] = 5;
     rig.raiseBy(Geek, 5);
     ASSERT_TRUE(rig.table.checkOrCall());
-    EXPECT_EQ(rig.s().cash[Freak], 0);
-    EXPECT_EQ(rig.d().status[Freak].text, "Calls") << "not live, so its status is not cleared";
-    EXPECT_FALSE(rig.s().folded[Freak]);
+    EXPECT_EQ(rig.state().cash[Freak], 0);
+    EXPECT_EQ(rig.display().status[Freak].text, "Calls") << "not live, so its status is not cleared";
+    EXPECT_FALSE(rig.state().folded[Freak]);
     EXPECT_EQ(rig.draws(), 11u);
 
     // The human raises: Geek to Robot answer; Freak's turn does nothing; Geek's closes the turn.
     rig.forget();
     ASSERT_TRUE(rig.table.raise());
-    EXPECT_EQ(rig.s().cash[Freak], 0);
-    EXPECT_EQ(rig.d().status[Freak].text, "Calls");
-    EXPECT_EQ(rig.s().street, 4);
+    EXPECT_EQ(rig.state().cash[Freak], 0);
+    EXPECT_EQ(rig.display().status[Freak].text, "Calls");
+    EXPECT_EQ(rig.state().street, 4);
     EXPECT_EQ(rig.draws(), 18u) << "six answers and six river turns; Freak decides nothing";
 }
 

@@ -3,15 +3,18 @@
 
 #include <string>
 
-#include "tests/game/table_harness.h"
+#include "tests/game/table_rig.h"
 
-namespace trelvist::tabletest {
+namespace trelvist::testing {
 namespace {
 
 // A table started from an empty store (sound on, Amateur), with the panel hidden as at start.
-class Options : public QuietTable {
+class Options : public TableTest {
 protected:
-    void SetUp() override { startUp(); }
+    void SetUp() override {
+        store.values.clear();
+        startUp();
+    }
 
     void open() {
         if (!display().panel.visible) {
@@ -118,23 +121,21 @@ TEST_F(Options, PlayUntilAcceptsTheSameRangeAndTouchesNoCash) {
     EXPECT_EQ(state().initialCash, 1200);
 }
 
+using OptionsStored = TableTest;
+
 // Stored values show in full, so a million can be entered although it cannot be typed.
-TEST(OptionsStored, OneMillionIsAcceptedAndOneMoreIsOffLimits) {
-    TestHost host;
-    MemoryStore store;
-    store.values[{"Cash", "initial"}] = 1000000;
-    store.values[{"Cash", "until"}] = 1000001;
-    Table table(host, store);
-    table.startUp();
+TEST_F(OptionsStored, OneMillionIsAcceptedAndOneMoreIsOffLimits) {
+    store.values = {{{"Cash", "initial"}, 1000000}, {{"Cash", "until"}, 1000001}};
+    startUp();
     table.toggleOptions();
-    store.writes.clear();
+    forget();
 
     EXPECT_TRUE(table.enterInitialCash());
     EXPECT_TRUE(table.enterPlayUntil());
     EXPECT_EQ(host.texts(HostEvent::Message),
               (std::vector<std::string>{"New initial cash value confirmation", "the value is off limits"}));
     EXPECT_EQ(store.writes, (Writes{{"Cash/initial", 1000000}}));
-    EXPECT_EQ(table.state().playUntil, 1000001);
+    EXPECT_EQ(state().playUntil, 1000001);
 }
 
 TEST_F(Options, FirstStepRightAfterStartUpSetsFourAndEight) {
@@ -172,19 +173,15 @@ TEST_F(Options, StepsStopAtEitherEndButStillWrite) {
 }
 
 // The up-down control starts at 1 whatever limits were stored; they show until the first step.
-TEST(OptionsStored, UpDownStartsAtOneWhateverTheStoredLimits) {
-    TestHost host;
-    MemoryStore store;
-    store.values[{"Bet", "Small"}] = 8;
-    store.values[{"Bet", "Big"}] = 16;
-    Table table(host, store);
-    table.startUp();
-    EXPECT_EQ(table.display().panel.label3, "8");
-    EXPECT_EQ(table.display().panel.label4, "16");
+TEST_F(OptionsStored, UpDownStartsAtOneWhateverTheStoredLimits) {
+    store.values = {{{"Bet", "Small"}, 8}, {{"Bet", "Big"}, 16}};
+    startUp();
+    EXPECT_EQ(display().panel.label3, "8");
+    EXPECT_EQ(display().panel.label4, "16");
     table.toggleOptions();
     table.stepLimits(true);
-    EXPECT_EQ(table.state().smallBet, 4);
-    EXPECT_EQ(table.state().bigBet, 8);
+    EXPECT_EQ(state().smallBet, 4);
+    EXPECT_EQ(state().bigBet, 8);
 }
 
 TEST_F(Options, NewLimitsSetTheNextDealsBlinds) {
@@ -290,4 +287,4 @@ TEST_F(Options, StatisticsWindowShowsAndResetsTheCounts) {
 }
 
 }  // namespace
-}  // namespace trelvist::tabletest
+}  // namespace trelvist::testing

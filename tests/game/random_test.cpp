@@ -3,6 +3,8 @@
 // of the upper half cleared.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "game/random.h"
 
 namespace trelvist {
@@ -42,6 +44,20 @@ TEST(Random, CountsEveryDrawOverReseeding) {
     const uint32_t draw = probe.next();
     EXPECT_EQ(rng.below(52), static_cast<int>(draw % 52));
     EXPECT_EQ(rng.draws(), 50005u);
+}
+
+TEST(Random, ScriptedDrawsComeFirstCountAndLeaveTheSequenceWhereItWas) {
+    Random rng;
+    rng.seed(0);
+    rng.script(std::vector<uint32_t>{7, 99});
+    rng.script(std::vector<uint32_t>{51});
+    EXPECT_EQ(rng.next(), 7u);
+    EXPECT_EQ(rng.below(100), 99);
+    EXPECT_EQ(rng.below(52), 51);
+    EXPECT_EQ(rng.state(), 1u);
+    EXPECT_EQ(rng.draws(), 3u);
+    EXPECT_EQ(rng.next(), 346u) << "the seeded sequence goes on from its first draw";
+    EXPECT_EQ(rng.draws(), 4u);
 }
 
 }  // namespace

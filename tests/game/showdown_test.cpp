@@ -7,12 +7,10 @@
 namespace trelvist {
 namespace {
 
-using testing::BasicRig;
+using testing::card;
 using testing::Rig;
 using testing::Statuses;
-using testing::TestHost;
-
-using Writes = std::vector<std::pair<std::string, int32_t>>;
+using testing::Writes;
 
 Writes statsThenCash(int32_t showdowns, int32_t played, int32_t won, const std::vector<int32_t>& cashYouFirst) {
     // Cash keys go Freak, You, then Geek to Robot.
@@ -27,13 +25,13 @@ Writes statsThenCash(int32_t showdowns, int32_t played, int32_t won, const std::
 void riverCheck(Rig& rig) {
     rig.forget();
     ASSERT_TRUE(rig.table.checkOrCall());
-    ASSERT_EQ(rig.s().street, 5);
+    ASSERT_EQ(rig.state().street, 5);
 }
 
 void setStats(Rig& rig) {
-    rig.s().showdownCount = 5;
-    rig.s().handsPlayed = 10;
-    rig.s().handsWon = 3;
+    rig.state().showdownCount = 5;
+    rig.state().handsPlayed = 10;
+    rig.state().handsWon = 3;
 }
 
 TEST(Showdown, TheHumanWinsAloneAndTheHandIsCountedAndWritten) {
@@ -41,28 +39,29 @@ TEST(Showdown, TheHumanWinsAloneAndTheHandIsCountedAndWritten) {
     rig.midHand(4, You, 20);
     rig.hole(You, "As", "Ah");
     setStats(rig);
-    rig.s().soundOn = true;
+    rig.state().soundOn = true;
     riverCheck(rig);
 
-    EXPECT_EQ(rig.d().theresult.text, "You win");
-    EXPECT_EQ(rig.d().theresult.left, 462);
+    EXPECT_EQ(rig.display().theresult.text, "You win");
+    EXPECT_EQ(rig.display().theresult.left, 462);
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1100, 1000, 1000, 1000, 1000, 1000, 1000, 1000}));
-    EXPECT_EQ(rig.d().cashLabel[You], "1100");
-    EXPECT_EQ(rig.s().pot, 100) << "the pot stays until the next deal";
+    EXPECT_EQ(rig.display().cashLabel[You], "1100");
+    EXPECT_EQ(rig.state().pot, 100) << "the pot stays until the next deal";
     EXPECT_EQ(rig.statuses(), (Statuses{"One pair Aces", "King", "King", "King", "King", "King", "King", "King"}));
-    EXPECT_TRUE(rig.d().status[You].italic);
-    EXPECT_EQ(rig.d().status[You].color, LabelColor::Yellow);
-    EXPECT_FALSE(rig.d().status[Freak].italic);
-    EXPECT_EQ(rig.d().status[Freak].color, LabelColor::White);
-    EXPECT_EQ(rig.s().showdownCount, 6);
-    EXPECT_EQ(rig.s().handsPlayed, 11);
-    EXPECT_EQ(rig.s().handsWon, 4);
+    EXPECT_TRUE(rig.display().status[You].italic);
+    EXPECT_EQ(rig.display().status[You].color, LabelColor::Yellow);
+    EXPECT_FALSE(rig.display().status[Freak].italic);
+    EXPECT_EQ(rig.display().status[Freak].color, LabelColor::White);
+    EXPECT_EQ(rig.state().showdownCount, 6);
+    EXPECT_EQ(rig.state().handsPlayed, 11);
+    EXPECT_EQ(rig.state().handsWon, 4);
     EXPECT_EQ(rig.store.writes, statsThenCash(5, 10, 3, rig.cash())) << "the counts are written as before the hand";
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav"}));
-    EXPECT_TRUE(rig.s().potSettled);
+    EXPECT_TRUE(rig.state().potSettled);
     EXPECT_EQ(rig.buttons(), "+Deal -Check -Raise -Fold");
-    EXPECT_EQ(rig.pictureAt(797, 335), picture(testing::card("Td"))) << "the opponents' cards are shown";
-    EXPECT_EQ(rig.pictureAt(620, 243), picture(testing::card("4s")));
+    EXPECT_EQ(rig.pictureAt(kHolePlace[Robot].x, kHolePlace[Robot].y), picture(card("Td")))
+        << "the opponents' cards are shown";
+    EXPECT_EQ(rig.pictureAt(kBoardPlace[4]), picture(card("4s")));
 }
 
 TEST(Showdown, ASingleOpponentWinnerIsNamedAtItsLeftEdge) {
@@ -77,11 +76,11 @@ TEST(Showdown, ASingleOpponentWinnerIsNamedAtItsLeftEdge) {
         rig.midHand(4, You, 20);
         rig.hole(seat, "As", "Ah");
         riverCheck(rig);
-        EXPECT_EQ(rig.d().theresult.text, result.first);
-        EXPECT_EQ(rig.d().theresult.left, result.second);
-        EXPECT_EQ(rig.s().cash[seat], 1100);
-        EXPECT_EQ(rig.s().handsWon, 0);
-        EXPECT_EQ(rig.s().showdownCount, 1);
+        EXPECT_EQ(rig.display().theresult.text, result.first);
+        EXPECT_EQ(rig.display().theresult.left, result.second);
+        EXPECT_EQ(rig.state().cash[seat], 1100);
+        EXPECT_EQ(rig.state().handsWon, 0);
+        EXPECT_EQ(rig.state().showdownCount, 1);
     }
 }
 
@@ -90,26 +89,26 @@ TEST(Showdown, TiesSplitThePotAndTheOddChipIsLost) {
         SCOPED_TRACE("Expert and Robot hold King, Jack, Ten");
         Rig rig;
         rig.midHand(4, You, 20);
-        rig.s().pot = 101;
+        rig.state().pot = 101;
         riverCheck(rig);
-        EXPECT_EQ(rig.d().theresult.text, "Expert , Robot win");
-        EXPECT_EQ(rig.d().theresult.left, 430);
+        EXPECT_EQ(rig.display().theresult.text, "Expert , Robot win");
+        EXPECT_EQ(rig.display().theresult.left, 430);
         EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 1000, 1000, 1000, 1000, 1000, 1050, 1050}));
-        EXPECT_EQ(rig.s().pot, 101);
-        EXPECT_TRUE(rig.d().status[Expert].italic && rig.d().status[Robot].italic);
+        EXPECT_EQ(rig.state().pot, 101);
+        EXPECT_TRUE(rig.display().status[Expert].italic && rig.display().status[Robot].italic);
     }
     {
         SCOPED_TRACE("You and Freak hold Ace, King, Queen");
         Rig rig;
         rig.midHand(4, You, 20);
-        rig.s().pot = 101;
+        rig.state().pot = 101;
         rig.hole(You, "Ac", "Qd");
         rig.hole(Freak, "Ad", "Qc");
         riverCheck(rig);
-        EXPECT_EQ(rig.d().theresult.text, "You , Freak win");
-        EXPECT_EQ(rig.d().theresult.left, 430);
+        EXPECT_EQ(rig.display().theresult.text, "You , Freak win");
+        EXPECT_EQ(rig.display().theresult.left, 430);
         EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1050, 1050, 1000, 1000, 1000, 1000, 1000, 1000}));
-        EXPECT_EQ(rig.s().handsWon, 1);
+        EXPECT_EQ(rig.state().handsWon, 1);
     }
     {
         SCOPED_TRACE("three winners of 100");
@@ -119,10 +118,10 @@ TEST(Showdown, TiesSplitThePotAndTheOddChipIsLost) {
         rig.hole(Master, "Ad", "Qc");
         rig.hole(Champ, "Ah", "Qh");
         riverCheck(rig);
-        EXPECT_EQ(rig.d().theresult.text, "Geek , Master , Champ win");
-        EXPECT_EQ(rig.d().theresult.left, 430);
+        EXPECT_EQ(rig.display().theresult.text, "Geek , Master , Champ win");
+        EXPECT_EQ(rig.display().theresult.left, 430);
         EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 1000, 1033, 1033, 1033, 1000, 1000, 1000}));
-        EXPECT_EQ(rig.s().handsWon, 0);
+        EXPECT_EQ(rig.state().handsWon, 0);
     }
 }
 
@@ -145,24 +144,24 @@ protected:
 TEST_F(KickerSums, EqualSumsTie) {
     rig.fold(Master);
     ASSERT_TRUE(rig.table.fold());
-    EXPECT_EQ(rig.d().theresult.text, "Freak , Geek win");
-    EXPECT_EQ(rig.d().theresult.left, 430);
-    EXPECT_EQ(rig.s().cash[Freak], 1050);
-    EXPECT_EQ(rig.s().cash[Geek], 1050);
+    EXPECT_EQ(rig.display().theresult.text, "Freak , Geek win");
+    EXPECT_EQ(rig.display().theresult.left, 430);
+    EXPECT_EQ(rig.state().cash[Freak], 1050);
+    EXPECT_EQ(rig.state().cash[Geek], 1050);
 }
 
 TEST_F(KickerSums, TheHigherSumWinsAloneAndTheFoldedHumanIsOnlyCountedAsPlaying) {
     ASSERT_TRUE(rig.table.fold());
-    EXPECT_EQ(rig.d().theresult.text, "Master wins");
-    EXPECT_EQ(rig.d().theresult.left, 445);
+    EXPECT_EQ(rig.display().theresult.text, "Master wins");
+    EXPECT_EQ(rig.display().theresult.left, 445);
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 1000, 1000, 1100, 1000, 1000, 1000, 1000}));
-    EXPECT_EQ(rig.d().status[You].text, "Folds");
-    EXPECT_FALSE(rig.d().status[You].italic);
-    EXPECT_EQ(rig.d().status[Freak].text, "One pair Sixes");
-    EXPECT_EQ(rig.d().status[Master].text, "One pair Sixes");
-    EXPECT_EQ(rig.s().handsPlayed, 11);
-    EXPECT_EQ(rig.s().showdownCount, 5);
-    EXPECT_EQ(rig.s().handsWon, 3);
+    EXPECT_EQ(rig.display().status[You].text, "Folds");
+    EXPECT_FALSE(rig.display().status[You].italic);
+    EXPECT_EQ(rig.display().status[Freak].text, "One pair Sixes");
+    EXPECT_EQ(rig.display().status[Master].text, "One pair Sixes");
+    EXPECT_EQ(rig.state().handsPlayed, 11);
+    EXPECT_EQ(rig.state().showdownCount, 5);
+    EXPECT_EQ(rig.state().handsWon, 3);
 }
 
 TEST(Showdown, OneOpponentLeftAfterTheHumansFoldTakesThePotUnseen) {
@@ -171,27 +170,26 @@ TEST(Showdown, OneOpponentLeftAfterTheHumansFoldTakesThePotUnseen) {
     for (int seat : {Freak, Geek, Master, Champ, Pinhead, Expert}) rig.fold(seat);
     ASSERT_TRUE(rig.table.fold());
     EXPECT_EQ(rig.statuses(), Statuses(8, ""));
-    EXPECT_EQ(rig.d().theresult.text, "Robot wins");
-    EXPECT_EQ(rig.d().theresult.left, 452);
-    EXPECT_TRUE(rig.d().status[Robot].italic);
-    EXPECT_EQ(rig.s().cash[Robot], 1100);
-    EXPECT_EQ(rig.pictureAt(797, 335), kFirstBack) << "Robot's cards stay face down";
-    for (auto [x, y] : {std::pair{320, 243}, {395, 253}, {470, 263}, {545, 253}, {620, 243}})
-        EXPECT_FALSE(rig.drawnAt(x, y)) << "no board card at " << x;
-    EXPECT_EQ(rig.s().handsPlayed, 1);
-    EXPECT_EQ(rig.s().showdownCount, 0);
+    EXPECT_EQ(rig.display().theresult.text, "Robot wins");
+    EXPECT_EQ(rig.display().theresult.left, 452);
+    EXPECT_TRUE(rig.display().status[Robot].italic);
+    EXPECT_EQ(rig.state().cash[Robot], 1100);
+    EXPECT_EQ(rig.pictureAt(kHolePlace[Robot].x, kHolePlace[Robot].y), kFirstBack) << "Robot's cards stay face down";
+    for (Point p : kBoardPlace) EXPECT_EQ(rig.pictureAt(p), -1) << "no board card at " << p.x;
+    EXPECT_EQ(rig.state().handsPlayed, 1);
+    EXPECT_EQ(rig.state().showdownCount, 0);
 }
 
 TEST(Showdown, ASeatWithCashZeroTakesNoPartEvenWithTheBestHand) {
     Rig rig;
     rig.midHand(4, You, 20);
     rig.hole(Freak, "As", "Ah");
-    rig.s().cash[Freak] = 0;
+    rig.state().cash[Freak] = 0;
     riverCheck(rig);
-    EXPECT_EQ(rig.d().status[Freak].text, "");
-    EXPECT_EQ(rig.d().theresult.text, "Expert , Robot win");
-    EXPECT_EQ(rig.s().cash[Freak], 0);
-    EXPECT_EQ(rig.s().cash[Expert], 1050);
+    EXPECT_EQ(rig.display().status[Freak].text, "");
+    EXPECT_EQ(rig.display().theresult.text, "Expert , Robot win");
+    EXPECT_EQ(rig.state().cash[Freak], 0);
+    EXPECT_EQ(rig.state().cash[Expert], 1050);
 }
 
 TEST(Showdown, ReachedAgainInTheSameActionItPaysAndCountsOnce) {
@@ -199,72 +197,64 @@ TEST(Showdown, ReachedAgainInTheSameActionItPaysAndCountsOnce) {
     rig.midHand(4, Master, 20);
     rig.raiseBy(Freak, 8);
     setStats(rig);
-    rig.s().soundOn = true;
+    rig.state().soundOn = true;
     // The call settles Freak's raise; in the skipping chain Master's turn closes the river and
     // Champ to Robot, then the handler itself, reach the showdown again.
     ASSERT_TRUE(rig.table.checkOrCall());
-    EXPECT_EQ(rig.s().street, 5);
+    EXPECT_EQ(rig.state().street, 5);
     EXPECT_EQ(rig.draws(), 2u) << "only Geek decided";
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{992, 1000, 1000, 1000, 1000, 1000, 1054, 1054}));
     EXPECT_EQ(rig.store.writes, statsThenCash(5, 10, 3, rig.cash()));
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav"}));
-    EXPECT_EQ(rig.s().handsPlayed, 11);
-    EXPECT_EQ(rig.s().showdownCount, 6);
-    EXPECT_EQ(rig.d().theresult.text, "Expert , Robot win");
+    EXPECT_EQ(rig.state().handsPlayed, 11);
+    EXPECT_EQ(rig.state().showdownCount, 6);
+    EXPECT_EQ(rig.display().theresult.text, "Expert , Robot win");
 }
 
-// Records what the table shows when a message box comes up.
-struct SnapshotHost : TestHost {
-    const Table* table = nullptr;
-    std::vector<std::string> youCashShown;
-    std::vector<bool> dealEnabled;
-    void showMessage(const std::string& caption, const std::string& text) override {
-        TestHost::showMessage(caption, text);
-        if (!table) return;
-        youCashShown.push_back(table->display().cashLabel[You]);
-        dealEnabled.push_back(table->display().btnnew.enabled);
-    }
-};
-
 TEST(Showdown, TheWinningsTargetEndsTheGameOneBoxPerSeatInSeatOrder) {
-    BasicRig<SnapshotHost> rig;
-    rig.host.table = &rig.table;
+    Rig rig;
+    std::vector<std::string> youCashShown;  // what the table shows while each box is up
+    std::vector<bool> dealEnabled;
+    rig.host.insideMessage = [&] {
+        youCashShown.push_back(rig.display().cashLabel[You]);
+        dealEnabled.push_back(rig.display().btnnew.enabled);
+    };
     rig.midHand(4, You, 20);
     rig.hole(You, "As", "Ah");
-    rig.s().cash[You] = 1750;   // 1850 after the pot: past 1200 + 600
-    rig.s().cash[Robot] = 1900; // already past the target, though it loses this hand
+    rig.state().cash[You] = 1750;   // 1850 after the pot: past 1200 + 600
+    rig.state().cash[Robot] = 1900; // already past the target, though it loses this hand
     rig.forget();
     ASSERT_TRUE(rig.table.checkOrCall());
     std::vector<std::pair<std::string, std::string>> boxes;
     for (const testing::HostEvent& e : rig.host.events)
         if (e.kind == testing::HostEvent::Message) boxes.emplace_back(e.caption, e.text);
     EXPECT_EQ(boxes, (std::vector<std::pair<std::string, std::string>>{{"Game over", "You win!"}, {"Game over", "Robot wins"}}));
-    ASSERT_EQ(rig.host.youCashShown.size(), 2u);
-    EXPECT_EQ(rig.host.youCashShown[0], "1850") << "the box comes after the cash labels";
-    EXPECT_TRUE(rig.host.dealEnabled[0]);
-    EXPECT_FALSE(rig.d().btnnew.enabled) << "Deal stays disabled";
-    EXPECT_FALSE(rig.d().btnstay.enabled);
+    ASSERT_EQ(youCashShown.size(), 2u);
+    EXPECT_EQ(youCashShown[0], "1850") << "the box comes after the cash labels";
+    EXPECT_TRUE(dealEnabled[0]);
+    EXPECT_FALSE(rig.display().btnnew.enabled) << "Deal stays disabled";
+    EXPECT_FALSE(rig.display().btnstay.enabled);
 }
 
 TEST(Showdown, WhenNoSeatTakesPartThePlaceholderWinnerIsNamedAndNobodyIsPaid) {
     Rig rig;
     rig.midHand(4, Robot, 20);
-    for (int seat : kOpponents) rig.s().cash[seat] = 0;  // all called with their last chips
+    for (int seat : kOpponents) rig.state().cash[seat] = 0;  // all called with their last chips
     setStats(rig);
-    rig.s().soundOn = true;
+    rig.state().soundOn = true;
     ASSERT_TRUE(rig.table.fold());
-    EXPECT_EQ(rig.d().theresult.text, "Champ wins");
-    EXPECT_EQ(rig.d().theresult.left, 452);
-    EXPECT_TRUE(rig.d().status[Champ].italic);
-    EXPECT_EQ(rig.d().status[Champ].color, LabelColor::Yellow);
+    EXPECT_EQ(rig.display().theresult.text, "Champ wins");
+    EXPECT_EQ(rig.display().theresult.left, 452);
+    EXPECT_TRUE(rig.display().status[Champ].italic);
+    EXPECT_EQ(rig.display().status[Champ].color, LabelColor::Yellow);
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(rig.s().handsWon, 3);
-    EXPECT_EQ(rig.s().handsPlayed, 11);
-    EXPECT_EQ(rig.s().showdownCount, 5);
-    EXPECT_TRUE(rig.s().potSettled);
+    EXPECT_EQ(rig.state().handsWon, 3);
+    EXPECT_EQ(rig.state().handsPlayed, 11);
+    EXPECT_EQ(rig.state().showdownCount, 5);
+    EXPECT_TRUE(rig.state().potSettled);
     EXPECT_EQ(rig.store.writes, statsThenCash(5, 10, 3, rig.cash()));
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav", "chip4.wav"}));
-    EXPECT_TRUE(rig.d().btnnew.enabled);
+    EXPECT_TRUE(rig.display().btnnew.enabled);
 }
 
 }  // namespace

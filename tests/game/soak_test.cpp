@@ -5,23 +5,14 @@
 #include <algorithm>
 #include <random>
 
-#include "game/table.h"
-#include "tests/support/test_host.h"
+#include "tests/game/table_rig.h"
 
 namespace trelvist {
 namespace {
 
+using testing::isPermutation;
 using testing::MemoryStore;
 using testing::TestHost;
-
-bool isPermutation(const Deck& deck) {
-    std::array<bool, kDeckSize> seen{};
-    for (const Card& c : deck) {
-        if (c.suit < 0 || c.suit > 3 || c.rank < 0 || c.rank >= kRanks || seen[picture(c)]) return false;
-        seen[picture(c)] = true;
-    }
-    return true;
-}
 
 // Keeps the books of each hand from what the table tells, and checks them against the table:
 // the chips told as going in add up to the pot, each seat's told net is its cash change, and

@@ -4,17 +4,13 @@
 #include <map>
 #include <string>
 
-#include "tests/game/table_harness.h"
+#include "tests/game/table_rig.h"
 
-namespace trelvist::tabletest {
+namespace trelvist::testing {
 namespace {
 
-// A table of its own, for tests that start several stored games.
-struct StoredRun {
-    TestHost host;
-    FillingStore store;
-    Table table{host, store};
-
+// A table started from these stored settings alone, for tests that start several stored games.
+struct StoredRun : TableRig {
     explicit StoredRun(std::map<std::pair<std::string, std::string>, int32_t> stored = {}) {
         store.values = std::move(stored);
         table.startUp();
@@ -62,12 +58,8 @@ TEST(StartUp, EmptyStoreDealsTheFirstHandWithTheDefaults) {
     EXPECT_EQ(d.betsize, "6");
     EXPECT_EQ(d.theresult.text, "");
     EXPECT_EQ(d.theresult.left, 460);
-    EXPECT_FALSE(d.btnnew.enabled);
-    EXPECT_EQ(d.btnstay.caption, "Call");
-    EXPECT_TRUE(d.btnstay.enabled);
+    EXPECT_EQ(run.buttons(), "-Deal +Call +Raise +Fold");
     EXPECT_EQ(d.btnbet.caption, "Raise");
-    EXPECT_TRUE(d.btnbet.enabled);
-    EXPECT_TRUE(d.btnpass.enabled);
 
     const PanelDisplay& p = d.panel;
     EXPECT_FALSE(p.visible);
@@ -190,7 +182,7 @@ TEST(StartUp, StoredValuesOutsideThePanelChoices) {
     }
 }
 
-class FirstHand : public QuietTable {
+class FirstHand : public TableTest {
 protected:
     void storeCash(std::initializer_list<std::pair<const char*, int32_t>> cash) {
         for (const auto& [key, value] : cash) store.values[{"Cash", key}] = value;
@@ -199,18 +191,8 @@ protected:
         for (int seat : kSeatOrder) EXPECT_EQ(display().status[seat].text, expected[seat]) << "seat " << seat;
     }
     void expectHumanToAct() {
-        EXPECT_FALSE(display().btnnew.enabled);
-        EXPECT_EQ(display().btnstay.caption, "Call");
-        EXPECT_TRUE(display().btnstay.enabled);
-        EXPECT_TRUE(display().btnbet.enabled);
-        EXPECT_TRUE(display().btnpass.enabled);
+        EXPECT_EQ(buttons(), "-Deal +Call +Raise +Fold");
         EXPECT_EQ(countKind(host.events, HostEvent::Message), 0);
-    }
-    void expectTableButtonsOff() {
-        EXPECT_FALSE(display().btnnew.enabled);
-        EXPECT_FALSE(display().btnstay.enabled);
-        EXPECT_FALSE(display().btnbet.enabled);
-        EXPECT_FALSE(display().btnpass.enabled);
     }
 };
 
@@ -229,8 +211,7 @@ TEST_F(FirstHand, ExpertBrokeGivesRobotTheSmallBlindAndYouTheBigBlind) {
     expectStatuses({{You, "Big Blind"}, {Freak, "Folds"}, {Geek, "Folds"}, {Master, "Folds"}, {Champ, "Folds"},
                     {Pinhead, "Folds"}, {Robot, "Folds"}});
     EXPECT_EQ(display().theresult.text, "You win");
-    EXPECT_TRUE(display().btnnew.enabled);
-    EXPECT_FALSE(display().btnstay.enabled);
+    EXPECT_EQ(buttons(), "+Deal -Call -Raise -Fold");
     EXPECT_EQ(state().handsPlayed, 1);
     EXPECT_EQ(state().handsWon, 1);
     EXPECT_EQ(store.writes, (Writes{{"Card/back", 52},
@@ -315,7 +296,7 @@ TEST_F(FirstHand, OnlySeatWithChipsEmptiedByItsSmallBlindEndsTheGame) {
     for (int seat : kSeatOrder) EXPECT_NE(display().status[seat].text, "Big Blind") << seat;
     EXPECT_EQ(host.texts(HostEvent::Message), std::vector<std::string>{"You lose!"});
     EXPECT_EQ(host.events.back().caption, "Game over");
-    expectTableButtonsOff();
+    EXPECT_EQ(buttons(), "-Deal -Call -Raise -Fold");
 }
 
 TEST_F(FirstHand, NoSeatWithChipsEndsTheGameAtOnce) {
@@ -326,7 +307,7 @@ TEST_F(FirstHand, NoSeatWithChipsEndsTheGameAtOnce) {
     EXPECT_EQ(describeAll(host.events).back(), "message Game over: You lose!");
     EXPECT_EQ(countKind(host.events, HostEvent::Message), 1);
     EXPECT_EQ(countKind(host.events, HostEvent::Draw), 0);
-    expectTableButtonsOff();
+    EXPECT_EQ(buttons(), "-Deal -Call -Raise -Fold");
     for (int seat : kSeatOrder) EXPECT_EQ(display().status[seat].text, "") << seat;
     EXPECT_EQ(state().seatsOut, 8);
     EXPECT_EQ(state().pot, 6);
@@ -477,4 +458,4 @@ TEST_F(NewGame, ZeroOrLessIsAcceptedAndLeavesEverySeatBroke) {
 }
 
 }  // namespace
-}  // namespace trelvist::tabletest
+}  // namespace trelvist::testing

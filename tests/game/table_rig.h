@@ -1,17 +1,20 @@
 #pragma once
-// A table run without a window for tests of single hands: sound off, opponents that simulate
-// no deal (their strength is what the test sets, plus the pre-flop hole-card adjustment),
-// cards and random rolls chosen by the test.
+// A table driven without a window for the engine tests: a rig that prepares positions and
+// scripts the generator's draws, and readable views of what the table did, showed and holds.
+// Card places come from game/seats.h; the hand-written traces (tests/tools) and the redraw test
+// of the deal check those numbers themselves.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "game/seats.h"
 #include "game/table.h"
 #include "tests/support/test_host.h"
 
@@ -23,35 +26,11 @@ inline Card card(std::string_view text) {
     return Card{int32_t(kSuitChars.find(text[1])), int32_t(kRankChars.find(text[0]))};
 }
 
-// A condition on one roll, a draw of the generator taken mod 100.
-using RollTest = std::function<bool(int)>;
-inline RollTest anyRoll() { return [](int) { return true; }; }
-inline RollTest rollAtMost(int n) { return [n](int r) { return r <= n; }; }
-inline RollTest rollAbove(int n) { return [n](int r) { return r > n; }; }
-inline RollTest rollIs(int n) { return [n](int r) { return r == n; }; }
-
-// A seed whose draws, after `skip` of them, pass the tests in order.
-inline uint32_t seedForRolls(const std::vector<RollTest>& tests, int skip = 0) {
-    for (uint32_t seed = 1; seed < 5'000'000; ++seed) {
-        Random r;
-        r.seed(seed);
-        for (int i = 0; i < skip; ++i) r.next();
-        bool ok = true;
-        for (const RollTest& test : tests) {
-            if (!test(static_cast<int>(r.next() % 100))) {
-                ok = false;
-                break;
-            }
-        }
-        if (ok) return seed;
-    }
-    ADD_FAILURE() << "no seed gives these rolls";
-    return 0;
-}
-
-// The sounds a roll picks: the chips of a raise, the cards of a new street.
-inline std::string chipSound(int roll) { return roll > 70 ? "chip1.wav" : roll > 40 ? "chip2.wav" : "chip3.wav"; }
-inline std::string cardSound(int roll) { return roll > 50 ? "card1.wav" : "card2.wav"; }
+// The deal hands out deck positions 0 to 15 two by two in this seat order, the board from 20 on.
+constexpr std::array<int, 8> kDealOrder{Freak, You, Geek, Master, Champ, Pinhead, Expert, Robot};
+constexpr int kFirstBoardPosition = 20;
+// Both shuffles of a deal: 5001 swaps of the odds deck, then 20001 of the deck, two draws each.
+constexpr uint64_t kShuffleDraws = 2 * (5001 + 20001);
 
 // Hole cards whose pre-flop adjustment is 0 and which earn no strong-start bonus with the
 // board below: every opponent then decides on exactly the strength the test sets.
@@ -61,38 +40,205 @@ inline const std::map<int, std::array<const char*, 2>> kNeutralHoles{
 };
 inline const std::array<const char*, 5> kNeutralBoard{"2s", "3h", "Jc", "Kd", "4s"};
 
-template <class HostType = TestHost>
-class BasicRig {
+// Refuses every write from the given attempt on (1 is the first), as a disk that fills up
+// would; counts the attempts, the refused ones included.
+class FillingStore : public MemoryStore {
 public:
-    HostType host;
-    MemoryStore store;
+    int refuseFrom = INT_MAX;
+    std::vector<std::string> attempted;  // "Section/key" of every write tried
+
+    void writeInt(const std::string& section, const std::string& key, int32_t value) override {
+        attempted.push_back(section + "/" + key);
+        refuse = static_cast<int>(attempted.size()) >= refuseFrom;
+        MemoryStore::writeInt(section, key, value);
+    }
+    void acceptAll() {
+        refuseFrom = INT_MAX;
+        refuse = false;
+    }
+};
+
+inline const std::string kRefusal = "Unable to write to /test/trelvist.ini";
+
+using Writes = std::vector<std::pair<std::string, int32_t>>;
+// Statuses in seat order You, Freak, Geek, Master, Champ, Pinhead, Expert, Robot.
+using Statuses = std::vector<std::string>;
+
+// ---- Views of host events.
+
+inline std::string describe(const HostEvent& e) {
+    const auto& n = e.numbers;
+    switch (e.kind) {
+        case HostEvent::Felt: return "felt";
+        case HostEvent::Erase:
+            return "erase " + std::to_string(n[0]) + " " + std::to_string(n[1]) + " " + std::to_string(n[2]) + " " +
+                   std::to_string(n[3]);
+        case HostEvent::Draw:
+            return "draw " + std::to_string(n[0]) + " at " + std::to_string(n[1]) + " " + std::to_string(n[2]);
+        case HostEvent::Trim:
+            return "trim " + std::to_string(n[0]) + " " + std::to_string(n[1]) + (n[2] ? " keep" : "");
+        case HostEvent::Sound: return "sound " + e.text;
+        case HostEvent::Message: return "message " + e.caption + ": " + e.text;
+        case HostEvent::Ask: return "ask " + e.caption + ": " + e.text;
+        case HostEvent::Error: return "error " + e.text;
+        case HostEvent::Window: return "window " + std::to_string(n[0]);
+    }
+    return "?";
+}
+
+inline std::vector<std::string> describeAll(const std::vector<HostEvent>& events) {
+    std::vector<std::string> out;
+    for (const HostEvent& e : events) out.push_back(describe(e));
+    return out;
+}
+
+inline std::vector<std::string> drawsOnly(const std::vector<HostEvent>& events) {
+    std::vector<std::string> out;
+    for (const HostEvent& e : events)
+        if (e.kind == HostEvent::Draw || e.kind == HostEvent::Trim) out.push_back(describe(e));
+    return out;
+}
+
+inline int countKind(const std::vector<HostEvent>& events, HostEvent::Kind kind) {
+    int n = 0;
+    for (const HostEvent& e : events) n += e.kind == kind;
+    return n;
+}
+
+inline const std::string kBoardErase = "erase 320 243 700 360";
+
+// A pre-flop redraw: the first cards across the table, then the second ones; the human's face
+// up, a back for every other live seat, nothing for a seat out of the hand and no board.
+inline std::vector<std::string> preflopDraws(const TableState& s) {
+    std::vector<std::string> out;
+    for (int c = 0; c < 2; ++c) {
+        for (int seat : kSeatOrder) {
+            if (!s.live(seat)) continue;
+            const CardPlace& p = kHolePlace[seat];
+            const int x = p.x + c * p.dx, y = p.y + c * p.dy;
+            const int pic = seat == You ? picture(s.hole(You)[c]) : s.cardBack;
+            out.push_back("draw " + std::to_string(pic) + " at " + std::to_string(x) + " " + std::to_string(y));
+            out.push_back("trim " + std::to_string(x) + " " + std::to_string(y) + (c == 1 ? " keep" : ""));
+        }
+    }
+    return out;
+}
+
+// ---- Views of the display and the state, one line per item, so that two of them compare with a
+// readable difference.
+
+inline std::vector<std::string> lines(const Display& d) {
+    std::vector<std::string> out;
+    const auto button = [](const ButtonState& b) { return b.caption + (b.enabled ? " enabled" : " disabled"); };
+    for (int seat : kSeatOrder) {
+        const StatusLabel& l = d.status[seat];
+        out.push_back("status " + std::to_string(seat) + " '" + l.text + "'" +
+                      (l.color == LabelColor::Yellow ? " yellow" : " white") + (l.italic ? " italic" : ""));
+        out.push_back("cash " + std::to_string(seat) + " " + d.cashLabel[seat]);
+    }
+    out.push_back("pot " + d.betsize);
+    out.push_back("result '" + d.theresult.text + "' at " + std::to_string(d.theresult.left));
+    out.push_back("deal " + button(d.btnnew));
+    out.push_back("stay " + button(d.btnstay));
+    out.push_back("bet " + button(d.btnbet));
+    out.push_back("pass " + button(d.btnpass));
+    const PanelDisplay& p = d.panel;
+    out.push_back(std::string("panel ") + (p.visible ? "shown" : "hidden") + " money '" + p.money + "' until '" +
+                  p.until + "' limits " + p.label3 + "/" + p.label4 + " sound " + p.soundOff1 + " back " +
+                  std::to_string(p.cardbacks) + " level " + std::to_string(p.levels) + " updown " +
+                  std::to_string(p.upDown1));
+    out.push_back("stats " + d.lblhandsplayed + " " + d.lblhandswon + " " + d.lblshowdowns);
+    return out;
+}
+
+inline std::string cards(const Deck& deck) {
+    std::string out;
+    for (const Card& c : deck) out += std::to_string(picture(c)) + " ";
+    return out;
+}
+
+inline std::vector<std::string> lines(const TableState& s) {
+    std::vector<std::string> out;
+    for (int seat : kSeatOrder)
+        out.push_back("seat " + std::to_string(seat) + " cash " + std::to_string(s.cash[seat]) +
+                      (s.folded[seat] ? " folded" : "") + (s.raised[seat] ? " raised" : ""));
+    const auto n = [](int64_t v) { return std::to_string(v); };
+    out.push_back("street " + n(s.street) + " blind " + n(s.blindSeat) + " opener " + n(s.openerSeat) + " out " +
+                  n(s.seatsOut) + (s.potSettled ? " settled" : ""));
+    out.push_back("pot " + n(s.pot) + " toCall " + n(s.toCall) + " raise " + n(s.raiseAmount) + " blinds " +
+                  n(s.smallBlind) + "/" + n(s.bigBlind));
+    out.push_back("bets " + n(s.smallBet) + "/" + n(s.bigBet) + " initial " + n(s.initialCash) + " until " +
+                  n(s.playUntil) + " level " + n(s.aiLevel) + " back " + n(s.cardBack) +
+                  (s.soundOn ? " sound" : " quiet"));
+    out.push_back("stats " + n(s.handsPlayed) + " " + n(s.handsWon) + " " + n(s.showdownCount));
+    out.push_back("deck " + cards(s.deck));
+    out.push_back("odds deck " + cards(s.oddsDeck));
+    return out;
+}
+
+inline bool isPermutation(const Deck& deck) {
+    std::array<bool, kDeckSize> seen{};
+    for (const Card& c : deck) {
+        if (c.suit < 0 || c.suit > 3 || c.rank < 0 || c.rank >= kRanks || seen[picture(c)]) return false;
+        seen[picture(c)] = true;
+    }
+    return true;
+}
+
+// The generator's state after seeding from the clock and the given number of draws, worked
+// out here from the generator's definition rather than through the game's own class.
+inline uint64_t generatorStateAfter(uint32_t clock, uint64_t draws) {
+    uint64_t state = static_cast<uint32_t>(clock * 22695477u + 1u);
+    for (uint64_t i = 0; i < draws; ++i) state = state * 1486058704437ull + 1u;
+    return state;
+}
+
+// ---- The rig.
+
+// A table on settings in memory with sound off and the opponents' odds routine simulating no
+// deal (level -1, as an edited file may hold): their strength is what the test sets, plus the
+// pre-flop hole-card adjustment. It starts up when the test says so.
+class TableRig {
+public:
+    TestHost host;
+    FillingStore store;
     Table table{host, store};
 
-    BasicRig() {
+    TableRig() {
         store.values[{"Settings", "Sound"}] = 0;
         store.values[{"Levels", "comp"}] = -1;
-        table.startUp();
-        for (const auto& [seat, cards] : kNeutralHoles) hole(seat, cards[0], cards[1]);
-        board(kNeutralBoard);
-        forget();
     }
 
-    TableState& s() { return table.stateForTesting(); }
-    const Display& d() const { return table.display(); }
+    // Starts up with every opponent so weak that each answer folds and no turn raises.
+    void startUp() {
+        state().strength = -10000;
+        table.startUp();
+    }
+    // The human folds and the showdown among the others ends the hand; Deal is then enabled.
+    void finishHand() {
+        ASSERT_TRUE(table.fold());
+        ASSERT_TRUE(display().btnnew.enabled);
+    }
 
+    TableState& state() { return table.stateForTesting(); }
+    const Display& display() const { return table.display(); }
+
+    void setCash(int32_t everyone) {
+        for (int seat : kSeatOrder) state().cash[seat] = everyone;
+    }
     void hole(int seat, std::string_view a, std::string_view b) {
-        s().cardRec[kHoleRecord[seat]] = card(a);
-        s().cardRec[kHoleRecord[seat] + 1] = card(b);
+        state().hole(seat)[0] = card(a);
+        state().hole(seat)[1] = card(b);
     }
     void board(const std::array<const char*, 5>& cards) {
-        for (int i = 0; i < 5; ++i) s().cardRec[kBoard + i] = card(cards[i]);
+        for (int i = 0; i < 5; ++i) state().board()[i] = card(cards[i]);
     }
 
     // A hand in progress with the human to act and no raise unanswered: every seat holds
     // 1000, the pot 100, no seat is out.
     void midHand(int street, int opener, int32_t strength) {
-        TableState& t = s();
-        for (int seat : kSeatOrder) t.cash[seat] = 1000;
+        TableState& t = state();
+        setCash(1000);
         t.folded = {};
         t.raised = {};
         t.seatsOut = 0;
@@ -107,30 +253,29 @@ public:
     }
     // An opponent's raise the human has not answered.
     void raiseBy(int seat, int32_t toCall) {
-        s().raised = {};
-        s().raised[seat] = true;
-        s().toCall = toCall;
+        state().raised = {};
+        state().raised[seat] = true;
+        state().toCall = toCall;
     }
     void fold(int seat) {
-        s().folded[seat] = true;
-        ++s().seatsOut;
+        state().folded[seat] = true;
+        ++state().seatsOut;
     }
-    // Fixes the next draws of the generator.
-    void rolls(const std::vector<RollTest>& tests) { table.randomForTesting().seed(seedForRolls(tests)); }
+
+    // The next draws of the generator, after any scripted before: a roll is the value mod 100,
+    // a deck position the value mod 52.
+    void rolls(const std::vector<uint32_t>& values) { table.randomForTesting().script(values); }
+    // The next shuffle leaves both decks as they are: every swap exchanges position 0 with itself.
+    void stillShuffle() { rolls(std::vector<uint32_t>(kShuffleDraws, 0)); }
 
     // Forgets what happened so far: host events, settings writes, and the draw count.
     void forget() {
         host.events.clear();
         store.writes.clear();
+        store.attempted.clear();
         drawsBefore_ = table.random().draws();
     }
     uint64_t draws() const { return table.random().draws() - drawsBefore_; }
-    // The n-th roll the generator will give from now on (n = 1 is the next one).
-    int upcomingRoll(int n) const {
-        Random probe = table.random();
-        for (int i = 1; i < n; ++i) probe.next();
-        return static_cast<int>(probe.next() % 100);
-    }
 
     // The seats whose card areas were erased, in order (the board area shows as 0).
     std::vector<int> erasedSeats() const {
@@ -139,24 +284,28 @@ public:
             if (e.kind != HostEvent::Erase) continue;
             int which = 0;
             for (int seat : kSeatOrder)
-                if (e.numbers == kAreas[seat]) which = seat;
+                if (Rect{e.numbers[0], e.numbers[1], e.numbers[2], e.numbers[3]} == kCardArea[seat]) which = seat;
             seats.push_back(which);
         }
         return seats;
     }
     std::vector<std::string> sounds() const { return host.texts(HostEvent::Sound); }
-    std::vector<std::string> statuses() const {
-        std::vector<std::string> texts;
-        for (int seat : kSeatOrder) texts.push_back(d().status[seat].text);
+    Statuses statuses() const {
+        Statuses texts;
+        for (int seat : kSeatOrder) texts.push_back(display().status[seat].text);
         return texts;
     }
-    std::vector<int32_t> cash() { return {s().cash[You], s().cash[Freak], s().cash[Geek], s().cash[Master],
-                                          s().cash[Champ], s().cash[Pinhead], s().cash[Expert], s().cash[Robot]}; }
+    // The cash of every seat in seat order You, Freak, ..., Robot.
+    std::vector<int32_t> cash() {
+        std::vector<int32_t> out;
+        for (int seat : kSeatOrder) out.push_back(state().cash[seat]);
+        return out;
+    }
     // The opponents holding a last-raiser flag.
     std::vector<int> raisers() {
         std::vector<int> seats;
         for (int seat : kOpponents)
-            if (s().raised[seat]) seats.push_back(seat);
+            if (state().raised[seat]) seats.push_back(seat);
         return seats;
     }
     // The four table buttons, "+" enabled and "-" disabled, Check/Call by its caption:
@@ -165,42 +314,34 @@ public:
         const auto mark = [](const ButtonState& b, std::string_view name) {
             return (b.enabled ? "+" : "-") + std::string(name);
         };
-        return mark(d().btnnew, "Deal") + " " + mark(d().btnstay, d().btnstay.caption) + " " +
-               mark(d().btnbet, "Raise") + " " + mark(d().btnpass, "Fold");
+        const Display& d = display();
+        return mark(d.btnnew, "Deal") + " " + mark(d.btnstay, d.btnstay.caption) + " " + mark(d.btnbet, "Raise") +
+               " " + mark(d.btnpass, "Fold");
     }
-    // Whether a card picture was drawn at x, y since the last forget().
-    bool drawnAt(int x, int y) const {
-        for (const HostEvent& e : host.events)
-            if (e.kind == HostEvent::Draw && e.numbers[1] == x && e.numbers[2] == y) return true;
-        return false;
-    }
+    // The picture last drawn at x, y since the last forget(), -1 for none.
     int pictureAt(int x, int y) const {
         int found = -1;
         for (const HostEvent& e : host.events)
             if (e.kind == HostEvent::Draw && e.numbers[1] == x && e.numbers[2] == y) found = e.numbers[0];
         return found;
     }
-
-    // Card areas that a fold wipes, as left, top, right, bottom.
-    static constexpr std::array<std::array<int, 4>, kSeatSlots> kAreas{{
-        {0, 0, 0, 0},
-        {780, 335, 900, 445},  // Robot
-        {780, 100, 900, 220},  // Expert
-        {620, 100, 730, 220},  // Pinhead
-        {450, 100, 560, 220},  // Champ
-        {280, 100, 390, 220},  // Master
-        {110, 100, 220, 220},  // Geek
-        {110, 335, 220, 445},  // Freak
-        {450, 448, 561, 557},  // You
-    }};
+    int pictureAt(Point p) const { return pictureAt(p.x, p.y); }
 
 private:
     uint64_t drawsBefore_ = 0;
 };
 
-using Rig = BasicRig<>;
+// A started table with the neutral cards in every hand and on the board, for tests of one hand.
+struct Rig : TableRig {
+    Rig() {
+        startUp();
+        for (const auto& [seat, cards] : kNeutralHoles) hole(seat, cards[0], cards[1]);
+        board(kNeutralBoard);
+        forget();
+    }
+};
 
-// Statuses in seat order You, Freak, Geek, Master, Champ, Pinhead, Expert, Robot.
-using Statuses = std::vector<std::string>;
+// The rig as a test fixture, for tests that store settings before starting up.
+class TableTest : public ::testing::Test, public TableRig {};
 
 }  // namespace trelvist::testing

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "tests/game/table_harness.h"
+#include "tests/game/table_rig.h"
 
-namespace trelvist::tabletest {
+namespace trelvist::testing {
 namespace {
 
 const std::vector<std::string> kCashKeys{"Cash/freak",   "Cash/player",  "Cash/geek",   "Cash/master",
@@ -18,12 +18,9 @@ std::vector<std::string> statsThenCash() {
     return keys;
 }
 
-class RefusedWrites : public QuietTable {
+class RefusedWrites : public TableTest {
 protected:
-    void SetUp() override {
-        QuietTable::SetUp();
-        startUp();
-    }
+    void SetUp() override { startUp(); }
     // The next action's writes are refused from the given one on (1: all of them).
     void refuseFrom(int write) {
         forget();
@@ -44,10 +41,7 @@ TEST_F(RefusedWrites, FirstWriteOfADealStopsItAfterTheBoardIsErased) {
     EXPECT_EQ(store.attempted, std::vector<std::string>{"Stats/showdowns"});
     EXPECT_EQ(lines(state()), lines(expected));
     EXPECT_EQ(table.random().draws(), drawsBefore);
-    EXPECT_TRUE(display().btnnew.enabled);
-    EXPECT_FALSE(display().btnstay.enabled);
-    EXPECT_FALSE(display().btnbet.enabled);
-    EXPECT_FALSE(display().btnpass.enabled);
+    EXPECT_EQ(buttons(), "+Deal -Check -Raise -Fold");
     EXPECT_EQ(display().theresult.left, 456);
     for (int seat : kSeatOrder) {
         EXPECT_EQ(display().status[seat].color, LabelColor::White) << seat;
@@ -83,14 +77,9 @@ TEST_F(RefusedWrites, RefusedCashWriteStopsTheDealThere) {
 // of the showdown.
 TEST_F(RefusedWrites, RefusedShowdownStillSettlesTheHand) {
     TableState& s = state();
-    const Card board[5] = {{0, 0}, {1, 5}, {2, 7}, {3, 9}, {0, 11}};  // 2c 7d 9h Js Kc
-    for (int i = 0; i < 5; ++i) s.cardRec[75 + i] = board[i];
-    for (const HolePlace& place : kPlaces) {
-        s.cardRec[place.record] = Card{1, 1};      // 3d
-        s.cardRec[place.record + 1] = Card{2, 2};  // 4h
-    }
-    s.cardRec[0] = Card{3, 12};  // Freak: As Ah
-    s.cardRec[1] = Card{2, 12};
+    board({"2c", "7d", "9h", "Js", "Kc"});
+    for (int seat : kSeatOrder) hole(seat, "3d", "4h");
+    hole(Freak, "As", "Ah");
     s.strength = 10000;  // every answer calls
     refuseFrom(1);
 
@@ -106,10 +95,7 @@ TEST_F(RefusedWrites, RefusedShowdownStillSettlesTheHand) {
     EXPECT_EQ(s.handsWon, 0);
     EXPECT_EQ(s.showdownCount, 0);
     EXPECT_TRUE(s.potSettled);
-    EXPECT_TRUE(display().btnnew.enabled);
-    EXPECT_FALSE(display().btnstay.enabled);
-    EXPECT_FALSE(display().btnbet.enabled);
-    EXPECT_FALSE(display().btnpass.enabled);
+    EXPECT_EQ(buttons(), "+Deal -Check -Raise -Fold");
 
     // The next deal writes the settled hand.
     store.acceptAll();
@@ -141,10 +127,7 @@ TEST_F(RefusedWrites, RefusedAllOutWinStillPaysTheHuman) {
     EXPECT_EQ(state().handsPlayed, 1);
     EXPECT_EQ(state().handsWon, 1);
     EXPECT_EQ(display().theresult.text, "You win");
-    EXPECT_TRUE(display().btnnew.enabled);
-    EXPECT_FALSE(display().btnstay.enabled);
-    EXPECT_FALSE(display().btnbet.enabled);
-    EXPECT_FALSE(display().btnpass.enabled);
+    EXPECT_EQ(buttons(), "+Deal -Check -Raise -Fold");
 }
 
 TEST_F(RefusedWrites, OptionsCompleteInMemoryWithOneErrorPerAction) {
@@ -205,47 +188,39 @@ TEST_F(RefusedWrites, OptionsCompleteInMemoryWithOneErrorPerAction) {
     EXPECT_TRUE(store.attempted.empty());
 }
 
-TEST(RefusedStartUpWrites, StartUpCarriesOnAfterARefusedWrite) {
-    TestHost host;
-    FillingStore store;
+using RefusedStartUpWrites = TableTest;
+
+TEST_F(RefusedStartUpWrites, StartUpCarriesOnAfterARefusedWrite) {
+    store.values.clear();
     store.refuseFrom = 1;
-    Table table(host, store);
-    table.startUp();
+    startUp();
     EXPECT_EQ(host.texts(HostEvent::Error), std::vector<std::string>{kRefusal});
     EXPECT_EQ(store.attempted, (std::vector<std::string>{"Card/back", "Levels/comp"}));
-    EXPECT_EQ(table.state().cardBack, 52);
-    EXPECT_EQ(table.state().aiLevel, 400);
-    EXPECT_EQ(table.display().status[Expert].text, "Small Blind");
-    EXPECT_EQ(table.display().status[Robot].text, "Big Blind");
-    EXPECT_EQ(table.state().pot, 6);
-    EXPECT_TRUE(table.display().btnstay.enabled);
-    EXPECT_TRUE(table.display().btnbet.enabled);
-    EXPECT_TRUE(table.display().btnpass.enabled);
+    EXPECT_EQ(state().cardBack, 52);
+    EXPECT_EQ(state().aiLevel, 400);
+    EXPECT_EQ(display().status[Expert].text, "Small Blind");
+    EXPECT_EQ(display().status[Robot].text, "Big Blind");
+    EXPECT_EQ(state().pot, 6);
+    EXPECT_EQ(buttons(), "-Deal +Call +Raise +Fold");
     const std::vector<std::string> draws = drawsOnly(host.events);
-    const std::vector<std::string> expected = preflopDraws(table.state());
+    const std::vector<std::string> expected = preflopDraws(state());
     ASSERT_GE(draws.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(draws.end() - static_cast<long>(expected.size()), draws.end()), expected);
 }
 
 // Start-up is one action: a refused back write and the refused cash writes of an all-out win
-// in its first hand give one error between them.
-TEST(RefusedStartUpWrites, OneErrorAcrossTheWritesOfStartUp) {
-    TestHost otherHost;
-    FillingStore otherStore;
-    otherStore.values[{"Settings", "Sound"}] = 0;
-    otherStore.values[{"Levels", "comp"}] = -1;  // the opponents simulate nothing and fold
-    otherStore.values[{"Cash", "expert"}] = 0;
-    otherStore.refuseFrom = 1;
-    Table other(otherHost, otherStore);
-    other.stateForTesting().strength = -10000;
-    other.startUp();
-    EXPECT_EQ(otherHost.texts(HostEvent::Error), std::vector<std::string>{kRefusal});
+// in its first hand (the opponents simulate nothing and fold) give one error between them.
+TEST_F(RefusedStartUpWrites, OneErrorAcrossTheWritesOfStartUp) {
+    store.values[{"Cash", "expert"}] = 0;
+    store.refuseFrom = 1;
+    startUp();
+    EXPECT_EQ(host.texts(HostEvent::Error), std::vector<std::string>{kRefusal});
     std::vector<std::string> keys{"Card/back"};
     keys.insert(keys.end(), kCashKeys.begin(), kCashKeys.end());
-    EXPECT_EQ(otherStore.attempted, keys);
-    EXPECT_EQ(other.state().cash[You], 1202);
-    EXPECT_EQ(other.display().theresult.text, "You win");
+    EXPECT_EQ(store.attempted, keys);
+    EXPECT_EQ(state().cash[You], 1202);
+    EXPECT_EQ(display().theresult.text, "You win");
 }
 
 }  // namespace
-}  // namespace trelvist::tabletest
+}  // namespace trelvist::testing

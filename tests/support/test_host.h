@@ -26,6 +26,7 @@ public:
     bool answerYes = true;
     uint32_t now = 1700000000;
     std::function<void(ModalWindow)> insideWindow;  // what a person does before closing it
+    std::function<void()> insideMessage;            // what a test looks at while a message shows
 
     void paintBackground() override { events.push_back({HostEvent::Felt, {}, {}, {}}); }
     void eraseArea(Rect r) override { events.push_back({HostEvent::Erase, {}, {}, {r.left, r.top, r.right, r.bottom}}); }
@@ -36,6 +37,7 @@ public:
     void playSound(const std::string& file) override { events.push_back({HostEvent::Sound, file, {}, {}}); }
     void showMessage(const std::string& caption, const std::string& text) override {
         events.push_back({HostEvent::Message, text, caption, {}});
+        if (insideMessage) insideMessage();
     }
     bool askYesNo(const std::string& caption, const std::string& text) override {
         events.push_back({HostEvent::Ask, text, caption, {}});

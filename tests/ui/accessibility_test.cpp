@@ -21,8 +21,8 @@ namespace {
 // Every control in the accessible tree under `root`, with its name.
 void collectControls(QAccessibleInterface* root, QList<QPair<QAccessible::Role, QString>>& controls) {
     static const QList<QAccessible::Role> kControls = {QAccessible::PushButton, QAccessible::RadioButton,
-                                                       QAccessible::EditableText, QAccessible::ButtonMenu,
-                                                       QAccessible::ButtonDropDown};
+                                                       QAccessible::CheckBox,   QAccessible::EditableText,
+                                                       QAccessible::ButtonMenu, QAccessible::ButtonDropDown};
     if (!root) return;
     if (kControls.contains(root->role()) || root->state().focusable)
         controls << qMakePair(root->role(), root->text(QAccessible::Name));

@@ -1,6 +1,8 @@
-// The program's own parts: the top-level error handler and the start without a display.
+// The program's own parts: the top-level error handler, the start without a display and the
+// command-line options.
 #include <QMessageBox>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <stdexcept>
 
 #include "app/application.h"
@@ -23,6 +25,28 @@ public:
 void setEnv(const char* name, const char* value) {
     if (value) qputenv(name, value);
     else qunsetenv(name);
+}
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the program in `folder`, which is also its home and configuration folder.
+Run runProgram(const QStringList& arguments, const QString& folder, bool offscreen) {
+    QProcessEnvironment env;
+    env.insert("HOME", folder);
+    env.insert("XDG_CONFIG_HOME", folder);
+    if (offscreen) env.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(folder);
+    program.start(TRELVIST_PROGRAM, arguments);
+    // A program that took the options for a game would play on: it is stopped here.
+    if (!program.waitForFinished(10000) || program.exitStatus() != QProcess::NormalExit) return {};
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
 }
 
 }  // namespace
@@ -83,6 +107,39 @@ private slots:
         const QString said = QString::fromUtf8(program.readAllStandardError());
         QCOMPARE(said.count('\n'), 1);
         QVERIFY2(said.contains("no display") && said.contains("xvfb-run"), qPrintable(said));
+    }
+
+    void optionsAnswerWithoutTouchingAnyFile() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        for (const bool offscreen : {false, true}) {
+            const QString where = offscreen ? "offscreen" : "without a display";
+            for (const char* help : {"--help", "-h"}) {
+                const Run run = runProgram({help}, folder.path(), offscreen);
+                QCOMPARE(run.exitCode, 0);
+                QVERIFY2(run.out.startsWith("Usage: trelvist") && run.out.contains("--version"),
+                         qPrintable(run.out));
+                QCOMPARE(run.err, QString());
+            }
+            const Run version = runProgram({"--version"}, folder.path(), offscreen);
+            QCOMPARE(version.exitCode, 0);
+            QCOMPARE(version.out, QString("trelvist " TRELVIST_VERSION "\n"));
+            QCOMPARE(version.err, QString());
+
+            const Run unknown = runProgram({"--fullscreen"}, folder.path(), offscreen);
+            QCOMPARE(unknown.exitCode, 2);
+            QCOMPARE(unknown.out, QString());
+            QCOMPARE(unknown.err, QString("trelvist: unknown option '--fullscreen' (see trelvist --help)\n"));
+            // A stray argument is refused even after a good option.
+            const Run stray = runProgram({"--help", "table.ini"}, folder.path(), offscreen);
+            QCOMPARE(stray.exitCode, 2);
+            QCOMPARE(stray.out, QString());
+            QVERIFY2(stray.err.contains("'table.ini'") && stray.err.count('\n') == 1, qPrintable(stray.err));
+
+            const QStringList left =
+                QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            QVERIFY2(left.isEmpty(), qPrintable(where + ": " + left.join(", ")));
+        }
     }
 };
 

@@ -1,4 +1,5 @@
-// The statistics, odds and rules windows open modally over the table's centre and close with Ok.
+// The statistics, odds and rules windows open modally over the table's centre and close with Ok;
+// the questions before wiping anything default to No.
 #include <QDialog>
 #include <QMessageBox>
 
@@ -21,6 +22,18 @@ void expectCentredOnTable(TableFixture& f, QWidget* window) {
 
 QString labelText(QWidget* window, const char* name) { return window->findChild<QLabel*>(name)->text(); }
 
+QStringList counts(QWidget* stats) {
+    return {labelText(stats, "lblhandsplayed"), labelText(stats, "lblhandswon"), labelText(stats, "lblshowdowns")};
+}
+
+// "caption: text (default button)" of a message box.
+QString describeQuestion(QWidget* window) {
+    auto* box = qobject_cast<QMessageBox*>(window);
+    if (!box) return "not a message box: " + window->objectName();
+    const QString defaultButton = box->defaultButton() ? box->defaultButton()->text().remove('&') : "none";
+    return box->windowTitle() + ": " + box->text() + " (default " + defaultButton + ")";
+}
+
 void clickOk(QWidget* window) {
     QTest::mouseClick(window->findChild<QPushButton*>("dxButton1"), Qt::LeftButton);
 }
@@ -30,23 +43,40 @@ void clickOk(QWidget* window) {
 class WindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void statisticsShowAndReset() {
+    void statisticsShowAndResetAfterAsking() {
         TableFixture f(kStats);
         QString opened;
-        QStringList before, after;
+        QStringList before, afterEnter, afterYes, questions;
+        int storedAfterEnter = -1;
         ModalWatch watch1([&](QWidget* w) {
             opened = w->objectName();
             expectCentredOnTable(f, w);
-            before = {labelText(w, "lblhandsplayed"), labelText(w, "lblhandswon"), labelText(w, "lblshowdowns")};
+            before = counts(w);
+            // Enter takes the question's default answer, No: nothing is wiped.
+            ModalWatch enter([&](QWidget* box) {
+                questions << describeQuestion(box);
+                QTest::keyClick(box, Qt::Key_Return);
+            });
             QTest::mouseClick(w->findChild<QPushButton*>("dxButton2"), Qt::LeftButton);
-            after = {labelText(w, "lblhandsplayed"), labelText(w, "lblhandswon"), labelText(w, "lblshowdowns")};
+            afterEnter = counts(w);
+            storedAfterEnter = f.stored("Stats", "handsplayed");
+            ModalWatch yes([&](QWidget* box) {
+                questions << describeQuestion(box);
+                QTest::mouseClick(qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes), Qt::LeftButton);
+            });
+            QTest::mouseClick(w->findChild<QPushButton*>("dxButton2"), Qt::LeftButton);
+            afterYes = counts(w);
             clickOk(w);
         });
         f.click("btnstats");
         QVERIFY(watch1.ran());
         QCOMPARE(opened, QString("TStatistics"));
+        const QString question = "Reset statistics: Reset all statistics? (default No)";
+        QCOMPARE(questions, QStringList({question, question}));
         QCOMPARE(before, QStringList({"12", "5", "3"}));
-        QCOMPARE(after, QStringList({"0", "0", "0"}));
+        QCOMPARE(afterEnter, before);
+        QCOMPARE(storedAfterEnter, 12);
+        QCOMPARE(afterYes, QStringList({"0", "0", "0"}));
         QCOMPARE(f.stored("Stats", "handsplayed"), 0);
         QCOMPARE(f.stored("Stats", "handswon"), 0);
         QCOMPARE(f.stored("Stats", "showdowns"), 0);
@@ -54,7 +84,7 @@ private slots:
 
         // The S key opens it too, and it shows the counts as they are now.
         ModalWatch watch2([&](QWidget* w) {
-            before = {labelText(w, "lblhandsplayed"), labelText(w, "lblhandswon"), labelText(w, "lblshowdowns")};
+            before = counts(w);
             clickOk(w);
         });
         f.press(Qt::Key_S);
@@ -103,21 +133,19 @@ private slots:
 
     void realBoxesCarryTheirCaptions() {
         TableFixture f({}, SettingsFile::Writable, 1, Boxes::Real);
-        QString title, text;
+        QString question;
         QStringList buttons;
         ModalWatch watch5([&](QWidget* w) {
-            title = w->windowTitle();
-            text = w->findChild<QLabel*>("qt_msgbox_label")->text();
+            question = describeQuestion(w);
             for (auto* b : w->findChildren<QPushButton*>()) buttons << b->text().remove('&');
-            QTest::mouseClick(qobject_cast<QMessageBox*>(w)->button(QMessageBox::No), Qt::LeftButton);
+            QTest::keyClick(w, Qt::Key_Return);
         });
         f.click("dxButton5");
         QVERIFY(watch5.ran());
-        QCOMPARE(title, QString("New game"));
-        QCOMPARE(text, QString("Are you sure?"));
+        QCOMPARE(question, QString("New game: Are you sure? (default No)"));
         buttons.sort();
         QCOMPARE(buttons, QStringList({"No", "Yes"}));
-        QCOMPARE(f.caption("cash"), QString("1200"));  // No leaves the table as it was
+        QCOMPARE(f.caption("cash"), QString("1200"));  // Enter answers No: the table stays as it was
     }
 };
 
