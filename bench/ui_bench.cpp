@@ -1,21 +1,27 @@
-// The window's speed: from the start of the program to the first paint of the table, from a
-// click to the repainted table for the slowest action at the Genius level, the pictures drawn
-// for a new density, a zoom step and a repaint of the whole window at 200 %.
+// The window's speed: from the start of the program to the first paint of the table, from
+// a click to the repainted table for the slowest action at the Genius level, the opening of
+// the History window over a long session, the pictures drawn for a new density, a zoom step
+// and a repaint of the whole window at 200 %.
 //
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise (for instance
 // QT_QPA_PLATFORM=xcb under xvfb-run, to include the X server's part).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
 
 #include "assets/pictures.h"
+#include "history/hand_history.h"
 #include "settings/ini_file.h"
+#include "tests/support/test_host.h"
+#include "ui/history_window.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
 #include "ui/table_canvas.h"
@@ -27,9 +33,19 @@ using namespace trelvist;
 
 QApplication* application = nullptr;
 
+// A folder for the files the benchmarks write, in memory where the machine has it, so that
+// no benchmark waits for the disk; removed at the end.
+const QTemporaryDir& scratch() {
+    static const QTemporaryDir dir((QDir("/dev/shm").exists() ? QString("/dev/shm") : QDir::tempPath()) +
+                                   "/trelvist-bench-XXXXXX");
+    return dir;
+}
+
 void startApplication() {
     if (application) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The windows keep their hand history there, not in the user's data folder.
+    qputenv("XDG_DATA_HOME", scratch().filePath("data").toUtf8());
     static int argc = 1;
     static char name[] = "ui_bench";
     static char* argv[] = {name, nullptr};
@@ -155,6 +171,62 @@ void BM_GeniusCallEngineOnly(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_GeniusCallEngineOnly)->Unit(benchmark::kMillisecond);
+
+// Returns once `widget` has been painted.
+void waitForPaintOf(QWidget* widget) {
+    struct PaintWatch : QObject {
+        QEventLoop loop;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) loop.quit();
+            return false;
+        }
+    } watch;
+    widget->installEventFilter(&watch);
+    QTimer::singleShot(5000, &watch.loop, &QEventLoop::quit);
+    watch.loop.exec();
+    widget->removeEventFilter(&watch);
+}
+
+// A session of 1000 hands, played once: the human calls each hand down or folds it, and starts
+// a new game when one is over.
+history::HandHistory& thousandHands() {
+    static testing::TestHost host;
+    static testing::MemoryStore store;
+    static trelvist::Table table(host, store);
+    static history::HandHistory history(scratch().filePath("history").toStdString(),
+                                        [] { return int64_t{1796737501}; }, nullptr);
+    if (!history.log().hands().empty()) return history;
+    table.setObserver(&history.log());
+    table.startUp();
+    while (history.log().hands().size() < 1000) {
+        const bool fold = history.log().hands().size() % 3 == 0;
+        for (int press = 0; table.display().btnstay.enabled; ++press)
+            table.press({fold && press == 1 ? Control::Fold : Control::CheckOrCall});
+        table.press({table.display().btnnew.enabled ? Control::Deal : Control::NewGame});
+    }
+    return history;
+}
+
+// The History window opened over 1000 hands, up to the first paint of the hand it shows.
+void BM_HistoryWindowOpensWith1000Hands(benchmark::State& state) {
+    startApplication();
+    history::HandHistory& history = thousandHands();
+    QWidget owner;
+    owner.resize(1011, 659);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<ui::HistoryWindow>(&owner, history);
+        QWidget* shown = window->findChild<QPlainTextEdit*>("hand")->viewport();
+        state.ResumeTiming();
+        window->showAndRaise();
+        waitForPaintOf(shown);
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+    state.counters["hands"] = static_cast<double>(history.log().hands().size());
+}
+BENCHMARK(BM_HistoryWindowOpensWith1000Hands)->Unit(benchmark::kMillisecond);
 
 // The table's pictures drawn again for a new density: the 60 cards and the felt. The window
 // itself draws each one only when it is first needed at a density.

@@ -18,7 +18,8 @@ public:
     // next scripted value while a test has scripted some.
     uint32_t next() {
         ++draws_;
-        if (scriptedNext_ < scripted_.size()) return scripted_[scriptedNext_++];
+        if (scriptedLeft_ != 0) [[unlikely]]
+            return scripted_[scripted_.size() - scriptedLeft_--];
         state_ = state_ * kMultiplier + 1u;
         return static_cast<uint32_t>(state_ >> 32) & 0x7FFFFFFFu;
     }
@@ -29,7 +30,11 @@ public:
     // For tests: the next draws give these values (each below 2^31) in order, after any scripted
     // before. They count as draws and leave the state alone, so that a test writes down the rolls
     // it needs instead of searching for a seed that gives them. The game never scripts a draw.
-    void script(std::span<const uint32_t> values) { scripted_.insert(scripted_.end(), values.begin(), values.end()); }
+    void script(std::span<const uint32_t> values) {
+        scripted_.erase(scripted_.begin(), scripted_.end() - static_cast<std::ptrdiff_t>(scriptedLeft_));
+        scripted_.insert(scripted_.end(), values.begin(), values.end());
+        scriptedLeft_ = scripted_.size();
+    }
 
     uint64_t state() const { return state_; }
     uint64_t draws() const { return draws_; }
@@ -38,8 +43,8 @@ private:
     static constexpr uint64_t kMultiplier = 0x0000015A00004E35ull;  // 1486058704437
     uint64_t state_ = 0;
     uint64_t draws_ = 0;  // over every seeding, for the table script tool
-    std::vector<uint32_t> scripted_;
-    std::size_t scriptedNext_ = 0;
+    std::vector<uint32_t> scripted_;  // the last scriptedLeft_ of them are still to come
+    std::size_t scriptedLeft_ = 0;
 };
 
 }  // namespace trelvist

@@ -3,7 +3,8 @@
 # with a fresh settings folder:
 #  - at the screen's own density it plays through a hand with the mouse (Check/Call, Fold,
 #    Deal, Check/Call), checks a screenshot for the felt and the cards, then the settings file
-#    for what the deal wrote;
+#    for what the deal wrote, opens the History window with its key and checks the day's
+#    history file;
 #  - at QT_SCALE_FACTOR=2 it plays with the keys alone: it opens the Advice window with A and
 #    closes it with Enter, then folds (F), deals (D) and calls (C) without a click, and checks a
 #    screenshot for card edges drawn at the screen's density rather than pixels doubled.
@@ -45,6 +46,7 @@ fail() {
 }
 
 export XDG_CONFIG_HOME="$work/config"
+export XDG_DATA_HOME="$work/data"
 settings="$XDG_CONFIG_HOME/trelvist/trelvist.ini"
 # Presses show their end at once, so that one click follows another without waiting for the
 # paced playback (the window's tests check the pacing).
@@ -198,4 +200,23 @@ else
   [ "$player" -lt 1200 ] || fail "the human's call is not in the written cash ($player)"
 fi
 
-echo "e2e: OK at 1 x (felt, cards and settings file checked)"
+# The H key opens the History window over the table.
+xdotool mousemove $((X + 600)) $((Y + 300)) key h
+history_window=
+for _ in $(seq 50); do
+  history_window=$(xdotool search --onlyvisible --name '^Hand history$' 2>/dev/null | head -1 || true)
+  [ -n "$history_window" ] && break
+  sleep 0.1
+done
+[ -n "$history_window" ] || fail "the H key opened no History window"
+
+# The first hand is in the day's history file, whole, in the layout history tools read.
+history_file="$XDG_DATA_HOME/trelvist/history/trelvist-$(date +%F).txt"
+[ -f "$history_file" ] || fail "no history file $history_file: $(ls -R "$XDG_DATA_HOME" 2>&1)"
+head -n 1 "$history_file" | grep -Eq "^Trelvist Hand #1: Hold'em Limit \(4/8\) - $(date +%Y/%m/%d) " ||
+  fail "the history file starts with '$(head -n 1 "$history_file")'"
+grep -q '^Dealt to You \[' "$history_file" || fail "the history file has no hole cards of yours"
+grep -q '^You: calls 4$' "$history_file" || fail "the history file has not your call"
+grep -q '^\*\*\* SUMMARY \*\*\*$' "$history_file" || fail "the history file has no summary"
+
+echo "e2e: OK at 1 x (felt, cards, settings file, History window and history file checked)"

@@ -122,4 +122,20 @@ bool replaceFile(const std::string& path, std::string_view contents) {
     return syncFolder(folder);
 }
 
+bool appendToFile(const std::string& path, std::string_view bytes) {
+    const fs::path target = path;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (!makeFolder(folder)) return false;
+    Descriptor fd(::open(target.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666));
+    struct stat before {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &before) != 0) return false;
+    if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) {
+        // A half-written addition is cut off again, so that the file only ever holds whole ones.
+        if (::ftruncate(fd.get(), before.st_size) == 0) ::fsync(fd.get());
+        return false;
+    }
+    // A file that was empty may be new: its entry in the folder must survive a power loss too.
+    return fd.close() && (before.st_size > 0 || syncFolder(folder));
+}
+
 }  // namespace trelvist

@@ -1,5 +1,5 @@
 #pragma once
-// Whole-file reading and an atomic, durable replacement of a file's contents.
+// Whole-file reading, an atomic, durable replacement of a file's contents, and a durable append.
 #include <string>
 #include <string_view>
 
@@ -17,5 +17,10 @@ FileRead readWholeFile(const std::string& path, std::string& contents);
 // symbolic link stays one: the file it points to is replaced. Returns false on any failure,
 // leaving the old file as it was and no temporary file behind.
 bool replaceFile(const std::string& path, std::string_view contents);
+
+// Adds bytes at the end of the file and flushes them to the disk before returning; creates the
+// file, its folder and the folder's parents when missing. Returns false on any failure, leaving
+// the file as long as it was before.
+bool appendToFile(const std::string& path, std::string_view bytes);
 
 }  // namespace trelvist

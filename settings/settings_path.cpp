@@ -16,16 +16,21 @@ std::filesystem::path homeFolder() {
     return ".";
 }
 
-std::filesystem::path configFolder() {
-    // A relative XDG_CONFIG_HOME is invalid and ignored, as the base-directory rules say.
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') return xdg;
-    return homeFolder() / ".config";
+// A base folder of the user's files: the variable's value, or its default under the home folder.
+std::filesystem::path baseFolder(const char* variable, const char* underHome) {
+    // A relative path in the variable is invalid and ignored, as the base-directory rules say.
+    if (const char* xdg = std::getenv(variable); xdg && xdg[0] == '/') return xdg;
+    return homeFolder() / underHome;
 }
 
 }  // namespace
 
 std::string defaultSettingsPath() {
-    return (configFolder() / "trelvist" / "trelvist.ini").string();
+    return (baseFolder("XDG_CONFIG_HOME", ".config") / "trelvist" / "trelvist.ini").string();
+}
+
+std::string defaultHistoryFolder() {
+    return (baseFolder("XDG_DATA_HOME", ".local/share") / "trelvist" / "history").string();
 }
 
 }  // namespace trelvist

@@ -14,9 +14,11 @@ FocusReturn::FocusReturn(QWidget& window) : QObject(&window), window_(window) {
 bool FocusReturn::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Hide && watched->isWidgetType()) {
         const auto* closed = static_cast<QWidget*>(watched);
+        // Menus never take the keyboard from the window.
+        const bool tookKeyboard = closed->isWindow() && closed->windowType() != Qt::Popup &&
+                                  (closed->isModal() || closed->parentWidget() == &window_);
         // Once the hiding is over, and only if no other modal window took its place.
-        if (closed != &window_ && closed->isWindow() && closed->isModal())
-            QTimer::singleShot(0, this, &FocusReturn::takeFocus);
+        if (closed != &window_ && tookKeyboard) QTimer::singleShot(0, this, &FocusReturn::takeFocus);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// When a modal window or message box closes, the main window takes the keyboard back itself.
-// A window manager usually hands it back; without one, the keys of the game would do nothing
-// until the table was clicked.
+// When a modal window, a message box or a window of its own (the hand history) closes, the
+// main window takes the keyboard back itself. A window manager usually hands it back; without
+// one, the keys of the game would do nothing until the table was clicked.
 #include <QObject>
 
 class QWidget;

@@ -6,10 +6,12 @@
 
 #include "assets/pictures.h"
 #include "ui/control_tips.h"
+#include "settings/settings_path.h"
 #include "ui/controls.h"
 #include "ui/focus_return.h"
 #include "ui/fonts.h"
 #include "ui/odds_meter.h"
+#include "ui/history_window.h"
 #include "ui/odds_window.h"
 #include "ui/options_panel.h"
 #include "ui/rules_window.h"
@@ -108,6 +110,7 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
         buildButton("dxButton7", "Advice", {112, 0, 57, 17}, top, Control::Advice, Qt::Key_A),
         buildButton("dxButton8", "About", {168, 0, 57, 17}, top, Control::Rules, Qt::Key_F1),
         buildButton("btnstats", "Stats", {224, 0, 57, 17}, top, Control::Stats, Qt::Key_S),
+        buildHistoryButton(top),
     };
     buildViewButton(top);
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
@@ -133,7 +136,13 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     meter_ = new OddsMeter(this, prefs_, *host_);
     table_ = std::make_unique<Table>(*host_, settings);
     beatMarker_ = std::make_unique<BeatMarker>(*playback_, *table_);
-    table_->setObserver(beatMarker_.get());
+    history_ = std::make_unique<history::HandHistory>(
+        defaultHistoryFolder(), [this] { return int64_t{host_->clock()}; },
+        [this](const std::string& refusal) { host_->showMessage("History", refusal); });
+    historyWindow_ = std::make_unique<HistoryWindow>(this, *history_);
+    observers_.add(*beatMarker_);
+    observers_.add(history_->log());
+    table_->setObserver(&observers_);
 
     create();
     windowHandle()->installEventFilter(this);
@@ -165,6 +174,15 @@ QPushButton* MainWindow::buildButton(const char* name, const QString& caption, Q
     // A key acts like a click, so a disabled button ignores it.
     connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, button,
             &QPushButton::click);
+    return button;
+}
+
+// The hand log is the window's own: no control of the game, so it never reaches the table.
+QPushButton* MainWindow::buildHistoryButton(const QFont& font) {
+    QPushButton* button = makeButton(this, "btnhistory", "History", {280, 0, 57, 17}, font);
+    connect(button, &QPushButton::clicked, this, [this] { historyWindow_->showAndRaise(); });
+    connect(new QShortcut(QKeySequence(Qt::Key_H), this), &QShortcut::activated, button, &QPushButton::click);
+    describeButton(button, "The hands of this session", QKeySequence(Qt::Key_H));
     return button;
 }
 

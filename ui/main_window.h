@@ -8,7 +8,9 @@
 #include <array>
 #include <memory>
 
+#include "game/observer_list.h"
 #include "game/table.h"
+#include "history/hand_history.h"
 #include "settings/store.h"
 #include "ui/playback.h"
 #include "ui/qt_host.h"
@@ -24,6 +26,7 @@ class RulesWindow;
 class TableZoom;
 class ViewMenu;
 class OddsMeter;
+class HistoryWindow;
 
 class MainWindow : public QWidget, private HostWindow {
     Q_OBJECT
@@ -59,6 +62,7 @@ private:
     void buildSeats();
     QPushButton* buildButton(const char* name, const QString& caption, QRect geometry,
                              const QFont& font, Control control, int key);
+    QPushButton* buildHistoryButton(const QFont& font);
     void connectPanel();
     void showModal(ModalWindow window) override;
     void showDisplay(const Display& display);
@@ -88,6 +92,9 @@ private:
     WindowPrefs prefs_;
     OddsMeter* meter_;
     std::unique_ptr<QtHost> host_;
+    std::unique_ptr<history::HandHistory> history_;
+    std::unique_ptr<HistoryWindow> historyWindow_;  // destroyed before the history it shows
+    ObserverList observers_;  // everything that watches the table
     std::unique_ptr<Table> table_;
     std::unique_ptr<TableZoom> zoom_;
 };

@@ -48,11 +48,19 @@ LogicalPlace placeNow(const QWidget* widget, bool isRoot) {
     place.geometry = widget->geometry();
     if (widget->testAttribute(Qt::WA_SetFont)) place.fontPixels = std::max(0, widget->font().pixelSize());
     if (isRoot) place.sizing = Sizing::None;
-    else if (widget->isWindow()) place.sizing = hasFixedSize(widget) ? Sizing::Window : Sizing::None;
+    else if (widget->isWindow()) place.sizing = Sizing::Window;
     else if (hasFixedSize(widget)) place.sizing = Sizing::Fixed;
     else if (fitsItsText(widget)) place.sizing = Sizing::ToText;
     else place.sizing = Sizing::Geometry;
     return place;
+}
+
+// Inside a child window that the player sizes (the history window, a menu) the window's own
+// layout places the widgets, at the size the player gave it.
+bool insideFreeWindow(const QWidget* widget, const QWidget* root) {
+    for (const QWidget* w = widget; w && w != root; w = w->parentWidget())
+        if (w->isWindow() && !hasFixedSize(w)) return true;
+    return false;
 }
 
 std::optional<LogicalPlace> recorded(const QWidget* widget) {
@@ -107,7 +115,8 @@ QRect zoomed(const QRect& logical, double zoom) {
 void recordLogicalLayout(QWidget* root) {
     root->setProperty(kPlaceProperty, QVariant::fromValue(placeNow(root, true)));
     for (QWidget* widget : root->findChildren<QWidget*>())
-        widget->setProperty(kPlaceProperty, QVariant::fromValue(placeNow(widget, false)));
+        if (!insideFreeWindow(widget, root))
+            widget->setProperty(kPlaceProperty, QVariant::fromValue(placeNow(widget, false)));
 }
 
 void applyZoom(QWidget* root, double zoom, QPoint origin) {

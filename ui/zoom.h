@@ -9,8 +9,8 @@
 
 namespace trelvist::ui {
 
-// Notes the place and font size of `root` and of every widget inside it, its child windows
-// included, as they stand at zoom 100 %. Called once, when the window is built.
+// Notes the place and font size of `root` and of every widget inside it, its child windows of
+// fixed size included, as they stand at zoom 100 %. Called once, when the window is built.
 void recordLogicalLayout(QWidget* root);
 
 // Lays out everything inside `root` at `zoom`, the widgets directly inside it shifted by

@@ -4,6 +4,7 @@
 
 #include <csignal>
 
+#include "settings/durable_file.h"
 #include "settings/ini_file.h"
 #include "temp_folder.h"
 
@@ -99,6 +100,23 @@ TEST(IniDurability, AWriteThatFailsHalfwayLeavesTheOldFileByteForByte) {
     EXPECT_EQ(readBytes(path), old);
     EXPECT_EQ(folder.entries(), std::set<std::string>{"trelvist.ini"});
     EXPECT_EQ(file.readInt("Cash", "player", 0), 1);
+}
+
+// The history files are only ever added to: an addition that fails halfway is cut off again.
+TEST(IniDurability, AppendsCreateTheFolderAndAddOnlyWholeAdditions) {
+    TempFolder folder;
+    const std::string path = folder.file("data/history/day.txt");
+    ASSERT_TRUE(appendToFile(path, "one\n"));
+    ASSERT_TRUE(appendToFile(path, "two\n"));
+    EXPECT_EQ(readBytes(path), "one\ntwo\n");
+    {
+        const FileSizeLimit limit(4096);
+        EXPECT_FALSE(appendToFile(path, std::string(8000, 'x')));
+    }
+    EXPECT_EQ(readBytes(path), "one\ntwo\n");
+    writeBytes(folder.file("blocked"), "not a folder");
+    EXPECT_FALSE(appendToFile(folder.file("blocked/day.txt"), "three\n"));
+    EXPECT_EQ(readBytes(folder.file("blocked")), "not a folder");
 }
 
 TEST(IniDurability, AFiftyMegabyteFileIsReadAndRewrittenWhole) {

@@ -1,4 +1,4 @@
-// Where the settings file lives.
+// Where the settings file and the hand history live.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -32,6 +32,18 @@ TEST(SettingsPath, ConfigHomeWhenAbsoluteOtherwiseHomeDotConfig) {
     for (const char* ignored : {"relative/conf", "", static_cast<const char*>(nullptr)}) {
         const ScopedEnv xdg("XDG_CONFIG_HOME", ignored);
         EXPECT_EQ(defaultSettingsPath(), "/home/ann/.config/trelvist/trelvist.ini") << (ignored ? ignored : "unset");
+    }
+}
+
+TEST(SettingsPath, HistoryInDataHomeWhenAbsoluteOtherwiseHomeDotLocalShare) {
+    const ScopedEnv home("HOME", "/home/ann");
+    {
+        const ScopedEnv xdg("XDG_DATA_HOME", "/srv/data");
+        EXPECT_EQ(defaultHistoryFolder(), "/srv/data/trelvist/history");
+    }
+    for (const char* ignored : {"relative/data", "", static_cast<const char*>(nullptr)}) {
+        const ScopedEnv xdg("XDG_DATA_HOME", ignored);
+        EXPECT_EQ(defaultHistoryFolder(), "/home/ann/.local/share/trelvist/history") << (ignored ? ignored : "unset");
     }
 }
 

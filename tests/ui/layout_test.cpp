@@ -137,15 +137,16 @@ private slots:
             {"dxButton7", "Advice", {112, 0, 57, 17}, "Tahoma", 11, false},
             {"dxButton8", "About", {168, 0, 57, 17}, "Tahoma", 11, false},
             {"btnstats", "Stats", {224, 0, 57, 17}, "Tahoma", 11, false},
+            {"btnhistory", "History", {280, 0, 57, 17}, "Tahoma", 11, false},
         };
         for (const ButtonRow& row : buttons) checkButton(&w, row);
         QVERIFY(!f.control<QPushButton>("btnnew")->isEnabled());
         for (const char* name : {"btnstay", "btnbet", "btnpass"})
             QVERIFY2(f.control<QPushButton>(name)->isEnabled(), name);
 
-        QCOMPARE(tabChain(f.inside<QWidget>(&w, "until"), 10),
+        QCOMPARE(tabChain(f.inside<QWidget>(&w, "until"), 11),
                  QStringList({"until", "btnnew", "btnstay", "btnbet", "btnpass", "dxButton5",
-                              "dxButton6", "dxButton7", "dxButton8", "btnstats"}));
+                              "dxButton6", "dxButton7", "dxButton8", "btnstats", "btnhistory"}));
     }
 
     void fontsStandIn() {

@@ -13,10 +13,11 @@
 namespace trelvist::ui::test {
 
 TableFixture::TableFixture(const QString& settings, SettingsFile file, uint32_t clock, Boxes boxes)
-    : oldConfigHome_(qgetenv("XDG_CONFIG_HOME")) {
+    : oldConfigHome_(qgetenv("XDG_CONFIG_HOME")), oldDataHome_(qgetenv("XDG_DATA_HOME")) {
     static const bool lookApplied = (applyGameLook(), true);
     Q_UNUSED(lookApplied);
     qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
+    qputenv("XDG_DATA_HOME", dataHome().toUtf8());
     const QString path = QString::fromStdString(defaultSettingsPath());
     QDir().mkpath(QFileInfo(path).path());
     if (file == SettingsFile::Unwritable) QDir().mkpath(path);
@@ -45,6 +46,7 @@ TableFixture::TableFixture(const QString& settings, SettingsFile file, uint32_t 
 TableFixture::~TableFixture() {
     window_.reset();
     qputenv("XDG_CONFIG_HOME", oldConfigHome_);
+    qputenv("XDG_DATA_HOME", oldDataHome_);
 }
 
 void TableFixture::click(const char* button) {

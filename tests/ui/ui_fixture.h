@@ -53,6 +53,8 @@ public:
 
     int32_t stored(const char* section, const char* key, int32_t fallback = -1);
     QString settingsPath() const { return QString::fromStdString(settings_->path()); }
+    // The window's data folder: the hand history lies in trelvist/history inside it.
+    QString dataHome() const { return dir_.filePath("data"); }
 
     std::vector<BoxRequest> boxes;  // every box the game showed, in order
     bool answer = true;             // the answer to every Yes/No question
@@ -61,6 +63,7 @@ public:
 private:
     QTemporaryDir dir_;
     QByteArray oldConfigHome_;
+    QByteArray oldDataHome_;
     std::unique_ptr<IniFile> settings_;
     std::unique_ptr<MainWindow> window_;
 };

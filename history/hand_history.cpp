@@ -1,0 +1,60 @@
+#include "history/hand_history.h"
+
+#include <charconv>
+#include <utility>
+
+#include "history/hand_text.h"
+#include "history/wall_time.h"
+#include "settings/durable_file.h"
+
+namespace trelvist::history {
+
+namespace {
+// Hands in a file are set apart by two empty lines, as hand-history tools expect.
+constexpr std::string_view kBetweenHands = "\n\n";
+}  // namespace
+
+HandHistory::HandHistory(std::string folder, Clock clock, std::function<void(const std::string&)> refused)
+    : folder_(std::move(folder)), refused_(std::move(refused)), log_(std::move(clock), storedNextNumber()) {
+    log_.finished = [this](const HandRecord& hand) { save(hand); };
+}
+
+std::string HandHistory::counterFile() const { return folder_ + "/next-hand-number"; }
+
+std::string HandHistory::dayFile(int64_t time) const {
+    return folder_ + "/trelvist-" + isoDate(wallTime(time)) + ".txt";
+}
+
+// Without a readable number the hands are counted from 1.
+int64_t HandHistory::storedNextNumber() const {
+    std::string text;
+    if (readWholeFile(counterFile(), text) != FileRead::Done) return 1;
+    int64_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    return error == std::errc() && number >= 1 ? number : 1;
+}
+
+void HandHistory::save(const HandRecord& hand) {
+    waiting_.push_back({dayFile(hand.time), handText(hand) + std::string(kBetweenHands), hand.number});
+    // One attempt per settled hand, so a folder that cannot be written costs nothing more.
+    if (writeWaiting() || !refusal_.empty()) return;
+    refusal_ = "The hand history cannot be written to " + folder_ +
+               ". The game goes on; this session's hands stay in the History window and are written "
+               "with the next hand once the folder can take them.";
+    if (refused_) refused_(refusal_);
+}
+
+bool HandHistory::writeWaiting() {
+    size_t written = 0;
+    for (; written < waiting_.size(); ++written)
+        if (!appendToFile(waiting_[written].file, waiting_[written].text)) break;
+    if (written > 0) {
+        lastFile_ = waiting_[written - 1].file;
+        const int64_t next = waiting_[written - 1].number + 1;
+        waiting_.erase(waiting_.begin(), waiting_.begin() + static_cast<std::ptrdiff_t>(written));
+        if (!replaceFile(counterFile(), std::to_string(next) + "\n")) return false;
+    }
+    return waiting_.empty();
+}
+
+}  // namespace trelvist::history

@@ -1,0 +1,56 @@
+#include "history/hand_log.h"
+
+#include <utility>
+
+namespace trelvist::history {
+
+HandLog::HandLog(Clock clock, int64_t firstNumber) : clock_(std::move(clock)), nextNumber_(firstNumber) {}
+
+HandRecord* HandLog::inProgress() {
+    return !hands_.empty() && hands_.back().state == HandState::InProgress ? &hands_.back() : nullptr;
+}
+
+void HandLog::record(HandEvent event) {
+    HandRecord* hand = inProgress();
+    if (!hand) return;
+    hand->events.push_back(std::move(event));
+    if (changed) changed();
+}
+
+void HandLog::handStarted(const HandStart& start) {
+    if (HandRecord* left = inProgress()) left->state = HandState::Unfinished;
+    HandRecord& hand = hands_.emplace_back();
+    hand.number = nextNumber_++;
+    hand.time = clock_();
+    hand.start = start;
+    if (changed) changed();
+}
+
+void HandLog::blindPosted(int seat, bool big, int32_t amount, int32_t paid) {
+    record(BlindPost{seat, big, amount, paid});
+}
+
+void HandLog::acted(int seat, Move move, int32_t amount) { record(Action{seat, move, amount}); }
+
+void HandLog::streetTurned(int street, std::span<const Card>) { record(StreetTurned{street}); }
+
+void HandLog::showedDown(int seat, std::array<Card, 2> cards, std::string_view handName) {
+    // A showdown shows the whole board, also after a fold that skipped the later streets.
+    if (const HandRecord* hand = inProgress())
+        for (int street = lastStreetShown(*hand) + 1; street <= kRiver; ++street) record(StreetTurned{street});
+    record(Shown{seat, cards, std::string(handName)});
+}
+
+void HandLog::potPaid(int seat, int32_t amount) { record(Payment{seat, amount}); }
+
+void HandLog::handEnded(int32_t pot, std::string_view result) {
+    HandRecord* hand = inProgress();
+    if (!hand) return;
+    hand->state = HandState::Finished;
+    hand->pot = pot;
+    hand->result = result;
+    if (changed) changed();
+    if (finished) finished(*hand);
+}
+
+}  // namespace trelvist::history

@@ -1,0 +1,47 @@
+#pragma once
+// The hands of this session, recorded from what the table tells: the hand in progress grows
+// with every event, and is closed when the table settles it.
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "game/table_observer.h"
+#include "history/hand_record.h"
+
+namespace trelvist::history {
+
+// Seconds since 1970.
+using Clock = std::function<int64_t()>;
+
+class HandLog : public TableObserver {
+public:
+    // The first hand dealt gets `firstNumber`, each later one the next number.
+    HandLog(Clock clock, int64_t firstNumber);
+
+    // Oldest first; the last one may still be in progress.
+    const std::vector<HandRecord>& hands() const { return hands_; }
+
+    // Called after every change to the newest hand, and after a new hand is added.
+    std::function<void()> changed;
+    // Called once for each hand the table settles, after `changed`.
+    std::function<void(const HandRecord&)> finished;
+
+    void handStarted(const HandStart& start) override;
+    void blindPosted(int seat, bool big, int32_t amount, int32_t paid) override;
+    void acted(int seat, Move move, int32_t amount) override;
+    void streetTurned(int street, std::span<const Card> board) override;
+    void showedDown(int seat, std::array<Card, 2> cards, std::string_view handName) override;
+    void potPaid(int seat, int32_t amount) override;
+    void handEnded(int32_t pot, std::string_view result) override;
+
+private:
+    // Adds an event to the hand in progress; between hands the table tells nothing to record.
+    void record(HandEvent event);
+    HandRecord* inProgress();
+
+    Clock clock_;
+    int64_t nextNumber_;
+    std::vector<HandRecord> hands_;
+};
+
+}  // namespace trelvist::history
