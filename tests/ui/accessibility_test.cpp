@@ -81,6 +81,7 @@ private slots:
                                           {"btnstay", "Check, or call the bet (C)"},
                                           {"btnpass", "Fold your hand (F)"},
                                           {"dxButton8", "The rules of the game (F1)"},
+                                          {"btnhistory", "The hands of this session (H)"},
                                           {"btnview", "Playback speed and zoom (V)"}}) {
             QCOMPARE(f.control<QPushButton>(button)->toolTip(), QString(tip));
             QCOMPARE(f.control<QPushButton>(button)->accessibleDescription(), QString(tip));

@@ -54,6 +54,7 @@ private slots:
         TableFixture f;
         const QStringList game = gameLines(f.settingsPath());
         auto* deal = f.control<QWidget>("btnnew");
+        const QRect handsList = f.inside<QWidget>(&f.window(), "hands")->geometry();
 
         key(f, Qt::Key_Plus, Qt::ControlModifier);
         QCOMPARE(f.window().zoom().zoom(), 110);
@@ -64,6 +65,9 @@ private slots:
         QCOMPARE(f.control<QLabel>("theresult")->font().pixelSize(), 23);
         QCOMPARE(f.control<QWidget>("Panel1")->geometry(), QRect(273, 99, 574, 470));
         QCOMPARE(f.inside<QDialog>(&f.window(), "TStatistics")->size(), QSize(301, 230));
+        // The history window keeps the size and layout its player gives it.
+        QCOMPARE(f.inside<QWidget>(&f.window(), "THistory")->size(), QSize(760, 520));
+        QCOMPARE(f.inside<QWidget>(&f.window(), "hands")->geometry(), handsList);
         QCOMPARE(f.window().canvas().scale(), 1.1);
         QCOMPARE(f.window().canvas().image().size(), QSize(1112, 725));
         QVERIFY(showsHumanCard(f));
