@@ -16,4 +16,14 @@ QImage oddsPicture();           // 260 x 201, the odds window
 QImage rulesPicture();          // 347 x 522, the rules window
 QIcon appIcon();                // 32 x 32 and the larger desktop sizes
 
+// The same pictures for a screen with `scale` device pixels per pixel: at scale 1 exactly the
+// pictures above, at any other drawn afresh by the generator's own drawing code at that
+// density, so edges and letters stay sharp instead of growing into blocks.
+QImage cardPicture(int index, double scale);
+QImage panelPicture(double scale);
+QImage oddsPicture(double scale);
+QImage rulesPicture(double scale);
+// The felt tile the program ships as its table bitmap, drawn for `scale`.
+QImage feltTile(double scale);
+
 }  // namespace trelvist::assets

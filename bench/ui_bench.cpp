@@ -1,6 +1,7 @@
 // The window's speed: from the start of the program to the first paint of the table, from
-// a click to the repainted table for the slowest action at the Genius level, and the opening of
-// the History window over a long session.
+// a click to the repainted table for the slowest action at the Genius level, the opening of
+// the History window over a long session, the pictures drawn for a new density, a zoom step
+// and a repaint of the whole window at 200 %.
 //
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise (for instance
 // QT_QPA_PLATFORM=xcb under xvfb-run, to include the X server's part).
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "assets/pictures.h"
 #include "history/hand_history.h"
 #include "settings/ini_file.h"
 #include "tests/support/test_host.h"
@@ -23,6 +25,7 @@
 #include "ui/look.h"
 #include "ui/main_window.h"
 #include "ui/table_canvas.h"
+#include "ui/window_prefs.h"
 
 namespace {
 
@@ -65,10 +68,22 @@ void startAndPaint(ui::MainWindow& window) {
     waitForPaint(window);
 }
 
+// The settings file of a window that starts at `zoom` percent.
+std::string settingsAtZoom(const QTemporaryDir& dir, int zoom) {
+    const std::string path = dir.filePath("trelvist.ini").toStdString();
+    if (zoom != 100) {
+        IniFile file(path);
+        ui::WindowPrefs(file).setZoom(zoom);
+    }
+    return path;
+}
+
+QSize windowAtZoom(int zoom) { return QSize(qRound(1011 * zoom / 100.0), qRound(659 * zoom / 100.0)); }
+
 // A window over fresh settings, with boxes answered at once and a fixed clock for the deal.
 struct Table {
-    explicit Table(uint32_t clock)
-        : settings(dir.filePath("trelvist.ini").toStdString()),
+    explicit Table(uint32_t clock, int zoom = 100)
+        : settings(settingsAtZoom(dir, zoom)),
           window(settings, {.answerBox = [](const ui::BoxRequest&) { return true; },
                             .clock = [clock] { return clock; }}) {
         window.playback().setSpeed(ui::PlaybackSpeed::Instant);  // the click's cost, not its pacing
@@ -212,5 +227,59 @@ void BM_HistoryWindowOpensWith1000Hands(benchmark::State& state) {
     state.counters["hands"] = static_cast<double>(history.log().hands().size());
 }
 BENCHMARK(BM_HistoryWindowOpensWith1000Hands)->Unit(benchmark::kMillisecond);
+
+// The table's pictures drawn again for a new density: the 60 cards and the felt. The window
+// itself draws each one only when it is first needed at a density.
+void BM_DrawTablePictures(benchmark::State& state) {
+    startApplication();
+    const double scale = state.range(0) / 100.0;
+    for (auto _ : state) {
+        for (int i = 0; i < assets::kCardPictures; ++i) benchmark::DoNotOptimize(assets::cardPicture(i, scale));
+        benchmark::DoNotOptimize(assets::feltTile(scale));
+    }
+}
+BENCHMARK(BM_DrawTablePictures)->Arg(125)->Arg(150)->Arg(200)->Arg(300)->Unit(benchmark::kMillisecond);
+
+// The three window pictures drawn again for a new density: the options panel's, the odds
+// window's and the rules window's, each drawn by the window when it is next shown.
+void BM_DrawWindowPictures(benchmark::State& state) {
+    startApplication();
+    const double scale = state.range(0) / 100.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(assets::panelPicture(scale));
+        benchmark::DoNotOptimize(assets::oddsPicture(scale));
+        benchmark::DoNotOptimize(assets::rulesPicture(scale));
+    }
+}
+BENCHMARK(BM_DrawWindowPictures)->Arg(125)->Arg(150)->Arg(200)->Arg(300)->Unit(benchmark::kMillisecond);
+
+// A zoom step of a dealt table, as a key or a dragged frame makes it: the widgets laid out at
+// the new zoom, the felt and the cards on the table drawn for it, the table repainted. The
+// steps go between 190 % and 200 %, so each one is a new density.
+void BM_ZoomStep(benchmark::State& state) {
+    startApplication();
+    auto table = std::make_unique<Table>(1);
+    startAndPaint(table->window);
+    int zoom = 200;
+    for (auto _ : state) {
+        zoom = zoom == 200 ? 190 : 200;
+        table->window.resize(windowAtZoom(zoom));
+        waitForPaint(table->window);
+    }
+}
+BENCHMARK(BM_ZoomStep)->Unit(benchmark::kMillisecond);
+
+// A repaint of the whole window at a zoom, as an uncovered window or a resized one needs: the
+// table redrawn from the game on the canvas, then every widget painted.
+void BM_WindowRepaint(benchmark::State& state) {
+    startApplication();
+    auto table = std::make_unique<Table>(1, int(state.range(0)));
+    startAndPaint(table->window);
+    for (auto _ : state) {
+        table->window.table().redraw();
+        table->window.repaint();
+    }
+}
+BENCHMARK(BM_WindowRepaint)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# End-to-end check of the real program: starts it under Xvfb with a fresh settings folder, plays
-# through a hand with the mouse (Check/Call, Fold, Deal, Check/Call), takes a screenshot and
-# checks it for the felt and the cards, then checks the settings file for what the deal wrote,
-# opens the History window with its key and checks the day's history file.
+# End-to-end check of the real program, in two runs under Xvfb without a window manager, each
+# with a fresh settings folder:
+#  - at the screen's own density it plays through a hand with the mouse (Check/Call, Fold,
+#    Deal, Check/Call), checks a screenshot for the felt and the cards, then the settings file
+#    for what the deal wrote, opens the History window with its key and checks the day's
+#    history file;
+#  - at QT_SCALE_FACTOR=2 it plays with the keys alone: it opens the Advice window with A and
+#    closes it with Enter, then folds (F), deals (D) and calls (C) without a click, and checks a
+#    screenshot for card edges drawn at the screen's density rather than pixels doubled.
 #
 #   scripts/e2e.sh [build-dir]      (default: build; the program is <build-dir>/app/trelvist)
 #   scripts/e2e.sh <program>        an installed program, e.g. /usr/games/trelvist
@@ -19,9 +24,11 @@ felt="$(dirname "$program")/texasbmp3.bmp"
 [ -f "$felt" ] || felt="$(dirname "$program")/../share/games/trelvist/texasbmp3.bmp"
 [ -f "$felt" ] || { echo "e2e: no texasbmp3.bmp for $program" >&2; exit 1; }
 
-if [ -z "${TRELVIST_E2E_DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x800x24" env TRELVIST_E2E_DISPLAY=1 "$0" "$target"
+if [ -z "${TRELVIST_E2E_SCALE:-}" ]; then
+  xvfb-run -a -s "-screen 0 1280x800x24" env TRELVIST_E2E_SCALE=1 "$0" "$target"
+  exec xvfb-run -a -s "-screen 0 2400x1600x24" env TRELVIST_E2E_SCALE=2 "$0" "$target"
 fi
+scale=$TRELVIST_E2E_SCALE
 
 work=$(mktemp -d)
 program_pid=
@@ -45,22 +52,89 @@ settings="$XDG_CONFIG_HOME/trelvist/trelvist.ini"
 # paced playback (the window's tests check the pacing).
 mkdir -p "$(dirname "$settings")"
 printf '[Window]\nspeed=2\n' >"$settings"
-unset QT_QPA_PLATFORM
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+[ "$scale" = 1 ] || export QT_SCALE_FACTOR=$scale
 (cd "$work" && exec "$program" 2>"$work/program.log") &  # nothing to find in its folder
 program_pid=$!
 
-# The main window is the visible one of the table's size.
+# The id of a visible window of the program of the given size in screen pixels, if there is one.
+window_of_size() {  # width height
+  for id in $(xdotool search --onlyvisible --class trelvist 2>/dev/null || true); do
+    if xdotool getwindowgeometry "$id" | grep -q "Geometry: $1x$2\$"; then echo "$id"; return; fi
+  done
+}
+
+# The main window is the visible one of the table's size: at 100 %, in the screen's pixels.
 window=
 for _ in $(seq 100); do
-  for id in $(xdotool search --onlyvisible --class trelvist 2>/dev/null || true); do
-    if xdotool getwindowgeometry "$id" | grep -q 'Geometry: 1011x659'; then window=$id; break 2; fi
-  done
+  window=$(window_of_size $((1011 * scale)) $((659 * scale)))
+  [ -n "$window" ] && break
   kill -0 "$program_pid" 2>/dev/null || fail "the program ended at start-up: $(cat "$work/program.log")"
   sleep 0.1
 done
 [ -n "$window" ] || fail "no main window appeared"
 eval "$(xdotool getwindowgeometry --shell "$window")"  # sets X and Y of the client area
 sleep 1
+
+# The share in percent of white pixels in a client rectangle of the last screenshot, in table
+# pixels (left, top, width, height).
+white_share() {
+  convert "$work/shot.png" -crop "$(($3 * scale))x$(($4 * scale))+$((X + $1 * scale))+$((Y + $2 * scale))" +repage \
+    -fuzz 8% -fill black +opaque white -fill white -opaque white -format '%[fx:int(mean*100)]' info:
+}
+
+# The settings file's value of a key.
+value() {  # section key
+  awk -F= -v s="[$1]" -v k="$2" '/^\[/ { in_s = ($0 == s) } in_s && $1 == k { print $2 }' "$settings"
+}
+
+if [ "$scale" != 1 ]; then
+  # Keys alone, with no click anywhere: the window takes the keyboard at start and again after
+  # the modal Advice window is closed.
+  shot() { import -window root "$work/shot.png"; }
+  press() {
+    xdotool key "$1"
+    sleep 1
+    kill -0 "$program_pid" 2>/dev/null || fail "the program ended after the key $1"
+  }
+  await_odds() {  # present|gone
+    for _ in $(seq 50); do
+      odds=$(window_of_size $((260 * scale)) $((201 * scale)))
+      { [ "$1" = present ] && [ -n "$odds" ]; } || { [ "$1" = gone ] && [ -z "$odds" ]; } && return 0
+      sleep 0.1
+    done
+    return 1
+  }
+  xdotool key a
+  await_odds present || fail "the A key did not open the Advice window"
+  xdotool key Return
+  await_odds gone || fail "Enter did not close the Advice window"
+  sleep 0.5
+
+  press f  # Fold: the human's cards are wiped from the table
+  shot
+  [ "$(white_share 450 448 111 109)" -lt 3 ] || fail "the F key did not fold: the human's cards are still there"
+  press d  # Deal: the finished hand is counted in the settings file
+  [ "$(value Stats handsplayed)" = 1 ] || fail "the D key did not deal (Stats/handsplayed '$(value Stats handsplayed)')"
+  shot
+  cp "$work/shot.png" "$work/before-call.png"
+  press c  # Call: the opponents answer and the table shows it
+  shot
+  changed=$(compare -metric AE "$work/before-call.png" "$work/shot.png" null: 2>&1 || true)
+  [ "$changed" -gt 0 ] || fail "the C key changed nothing on the table"
+
+  # The human's second card, at the screen's density: face up, and not the 100 % picture with
+  # every pixel doubled (that would come back unchanged from halving and doubling again).
+  [ "$(white_share 490 461 71 96)" -ge 30 ] || fail "the human's card is not face up"
+  convert "$work/shot.png" -crop "$((71 * scale))x$((96 * scale))+$((X + 490 * scale))+$((Y + 461 * scale))" +repage \
+    "$work/card.png"
+  convert "$work/card.png" -sample 50% -sample 200% "$work/card-doubled.png"
+  fine=$(compare -metric AE "$work/card.png" "$work/card-doubled.png" null: 2>&1 || true)
+  card=$((71 * 96 * scale * scale))
+  [ "$fine" -gt $((card / 50)) ] || fail "the card's edges are pixels doubled ($fine of $card pixels finer)"
+  echo "e2e: OK at $scale x (keys after a modal window without a click; card edges $fine of $card pixels finer than doubled)"
+  exit 0
+fi
 
 # Clicks the middle of a button given by its client rectangle (left, top, width, height).
 click() {
@@ -99,8 +173,7 @@ bare=$(differing 200 60 750 460)
 card=$((71 * 96))
 human=$(differing 71 96 490 461)
 [ "$human" -gt $((card * 8 / 10)) ] || fail "no card at the human's seat ($human of $card pixels differ)"
-white=$(convert "$work/shot.png" -crop "71x96+$((X + 490))+$((Y + 461))" +repage \
-          -fuzz 8% -fill black +opaque white -fill white -opaque white -format '%[fx:int(mean*100)]' info:)
+white=$(white_share 490 461 71 96)
 [ "$white" -ge 30 ] || fail "the human's card is not face up ($white% white)"
 # The call turns up the flop, unless every opponent folded before it (rare; the window's own
 # tests check the board street by street).
@@ -108,9 +181,6 @@ flop=$(differing 71 96 320 243)
 [ "$flop" -gt $((card * 8 / 10)) ] || echo "e2e: note: no flop on the board ($flop of $card pixels differ)"
 
 # The settings file: the deal wrote the statistics of the finished hand and every seat's cash.
-value() {  # section key
-  awk -F= -v s="[$1]" -v k="$2" '/^\[/ { in_s = ($0 == s) } in_s && $1 == k { print $2 }' "$settings"
-}
 # The call may have made every opponent fold, so the human may have won the hand; a hand's
 # counts are stored as soon as its pot is paid.
 won=$(value Stats handswon)
@@ -151,4 +221,4 @@ grep -q '^Dealt to You \[' "$history_file" || fail "the history file has no hole
 grep -q '^You: calls 4$' "$history_file" || fail "the history file has not your call"
 grep -q '^\*\*\* SUMMARY \*\*\*$' "$history_file" || fail "the history file has no summary"
 
-echo "e2e: OK (felt, cards, settings file, History window and history file checked)"
+echo "e2e: OK at 1 x (felt, cards, settings file, History window and history file checked)"

@@ -1,6 +1,13 @@
 #include "ui/controls.h"
 
+#include "ui/contrast.h"
+
 namespace trelvist::ui {
+
+namespace {
+// Above the 3 : 1 a greyed-out caption needs, with room for the face's shading.
+constexpr double kDisabledContrast = 3.6;
+}  // namespace
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint pos,
                   const QFont& font, QColor colour) {
@@ -23,10 +30,12 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     button->setFont(font);
     button->setGeometry(geometry);
     QPalette palette = button->palette();
-    // A disabled button keeps the style's grey text.
     palette.setColor(QPalette::Active, QPalette::ButtonText, Qt::black);
     palette.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::black);
     if (face) palette.setColor(QPalette::Button, *face);
+    // A disabled caption is grey, but one that can still be read.
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText,
+                     greyReadableOn(palette.color(QPalette::Disabled, QPalette::Button), kDisabledContrast));
     button->setPalette(palette);
     return button;
 }

@@ -4,11 +4,12 @@
 #include <QStyleFactory>
 
 #include "ui/fonts.h"
+#include "ui/game_style.h"
 
 namespace trelvist::ui {
 
 void applyGameLook() {
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setStyle(new GameStyle(QStyleFactory::create("Fusion")));
     registerFontSubstitutes();
 }
 

@@ -5,8 +5,10 @@
 #include <QWindow>
 
 #include "assets/pictures.h"
+#include "ui/control_tips.h"
 #include "settings/settings_path.h"
 #include "ui/controls.h"
+#include "ui/focus_return.h"
 #include "ui/fonts.h"
 #include "ui/odds_meter.h"
 #include "ui/history_window.h"
@@ -15,8 +17,12 @@
 #include "ui/rules_window.h"
 #include "ui/stats_window.h"
 #include "ui/table_canvas.h"
+#include "ui/table_description.h"
+#include "ui/table_zoom.h"
+#include "ui/text_outline.h"
 #include "ui/view_menu.h"
 #include "ui/window_prefs.h"
+#include "ui/zoom.h"
 
 namespace trelvist::ui {
 
@@ -45,6 +51,7 @@ constexpr SeatLayout kSeats[] = {
 };
 
 constexpr int kResultTop = 8;
+constexpr double kResultOutline = 1.5;  // table pixels
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
@@ -71,12 +78,12 @@ void showStatus(QLabel* label, const StatusLabel& status) {
 MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint),
+                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       prefs_(settings) {
     setObjectName("TForm1");
     setWindowTitle(QString());
     setWindowIcon(assets::appIcon());
-    setFixedSize(TableCanvas::kClientSize);
+    resize(TableCanvas::kClientSize);
     setBackground(this, Qt::black);
     setFont(pixelFont("Tahoma", 11));
     setTextColour(this, Qt::white);
@@ -87,6 +94,7 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     betsize_ = makeLabel(this, "betsize", "", {902, 584}, pixelFont("Verdana", 13, Weight::Bold));
     theresult_ = makeLabel(this, "theresult", "", {460, kResultTop},
                            pixelFont("Georgia", 21, Weight::Regular, Slant::Italic), Qt::red);
+    new TextOutline(theresult_, Qt::black, kResultOutline);  // red alone reads poorly on the felt
 
     panel_ = new OptionsPanel(this);
     const QFont action = pixelFont("Verdana", 11, Weight::Bold);
@@ -138,6 +146,14 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
 
     create();
     windowHandle()->installEventFilter(this);
+
+    recordLogicalLayout(this);
+    zoom_ = std::make_unique<TableZoom>(
+        *this, *canvas_, prefs_, [this] { repaintTable(); },
+        [this](const std::string& text) { host_->reportError(text); });
+    zoom_->addActionsTo(*viewMenu_);
+    makeAccessible(*canvas_);
+    new FocusReturn(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -153,6 +169,7 @@ void MainWindow::buildSeats() {
 QPushButton* MainWindow::buildButton(const char* name, const QString& caption, QRect geometry,
                                      const QFont& font, Control control, int key) {
     QPushButton* button = makeButton(this, name, caption, geometry, font);
+    describeButton(button, whatItDoes(control), QKeySequence(key));
     connect(button, &QPushButton::clicked, this, [this, control] { press({control}); });
     // A key acts like a click, so a disabled button ignores it.
     connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, button,
@@ -165,6 +182,7 @@ QPushButton* MainWindow::buildHistoryButton(const QFont& font) {
     QPushButton* button = makeButton(this, "btnhistory", "History", {280, 0, 57, 17}, font);
     connect(button, &QPushButton::clicked, this, [this] { historyWindow_->showAndRaise(); });
     connect(new QShortcut(QKeySequence(Qt::Key_H), this), &QShortcut::activated, button, &QPushButton::click);
+    describeButton(button, "The hands of this session", QKeySequence(Qt::Key_H));
     return button;
 }
 
@@ -188,6 +206,7 @@ void MainWindow::buildViewButton(const QFont& font) {
     viewMenu_ = new ViewMenu(view);
     view->setMenu(viewMenu_);
     connect(new QShortcut(QKeySequence(Qt::Key_V), this), &QShortcut::activated, view, &QPushButton::showMenu);
+    describeButton(view, "Playback speed and zoom", QKeySequence(Qt::Key_V));
     connect(viewMenu_, &ViewMenu::speedChosen, this, &MainWindow::setPlaybackSpeed);
 }
 
@@ -227,11 +246,7 @@ void MainWindow::startUp() {
     bringUpToDate();
 }
 
-void MainWindow::showCentred() {
-    const QRect desktop = screen()->availableGeometry();
-    move(desktop.center() - rect().center());
-    show();
-}
+void MainWindow::showCentred() { zoom_->showAtStart(); }
 
 void MainWindow::bringUpToDate() { showDisplay(table_->display()); }
 
@@ -242,7 +257,7 @@ void MainWindow::showDisplay(const Display& d) {
     }
     setCaption(betsize_, qs(d.betsize));
     setCaption(theresult_, qs(d.theresult.text));
-    theresult_->move(d.theresult.left, kResultTop);
+    moveLogical(theresult_, {d.theresult.left, kResultTop});
     showButton(btnnew_, d.btnnew);
     showButton(btnstay_, d.btnstay);
     showButton(btnbet_, d.btnbet);
@@ -251,6 +266,7 @@ void MainWindow::showDisplay(const Display& d) {
     oddsWindow_->showOdds(qs(d.prob.text), d.prob.left);
     statsWindow_->showValues(qs(d.lblhandsplayed), qs(d.lblhandswon), qs(d.lblshowdowns));
     meter_->follow(table_->state());
+    describe(*canvas_, d);
 }
 
 void MainWindow::showModal(ModalWindow window) {
@@ -261,12 +277,15 @@ void MainWindow::showModal(ModalWindow window) {
     }
 }
 
+void MainWindow::repaintTable() {
+    playback_->finish();
+    table_->redraw();
+    bringUpToDate();
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
-        playback_->finish();
-        table_->redraw();
-        bringUpToDate();
-    }
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
+        repaintTable();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -23,6 +23,7 @@ class OptionsPanel;
 class StatsWindow;
 class OddsWindow;
 class RulesWindow;
+class TableZoom;
 class ViewMenu;
 class OddsMeter;
 class HistoryWindow;
@@ -36,6 +37,7 @@ public:
 
     // Loads the stored game and deals the first hand; the window is shown afterwards.
     void startUp();
+    // Shows the window centred on the screen, at its remembered zoom where that fits.
     void showCentred();
 
     // Presses a control of the game, then shows the table as the press left it, paced beat
@@ -50,6 +52,7 @@ public:
     Table& table() { return *table_; }
     Host& host() { return *host_; }
     TableCanvas& canvas() { return *canvas_; }
+    TableZoom& zoom() { return *zoom_; }
 
 protected:
     // A window that is shown, uncovered or restored is repainted from the game's state.
@@ -63,6 +66,8 @@ private:
     void connectPanel();
     void showModal(ModalWindow window) override;
     void showDisplay(const Display& display);
+    // Repaints the table from the game, the playback finished first.
+    void repaintTable();
     void highlightSeat(int seat);
     void buildViewButton(const QFont& font);
     QWidget* boxParent() override { return this; }
@@ -91,6 +96,7 @@ private:
     std::unique_ptr<HistoryWindow> historyWindow_;  // destroyed before the history it shows
     ObserverList observers_;  // everything that watches the table
     std::unique_ptr<Table> table_;
+    std::unique_ptr<TableZoom> zoom_;
 };
 
 }  // namespace trelvist::ui

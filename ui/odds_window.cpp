@@ -3,20 +3,23 @@
 #include "assets/pictures.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/picture_label.h"
+#include "ui/zoom.h"
 
 namespace trelvist::ui {
+
+namespace {
+constexpr int kProbTop = 75;
+}  // namespace
 
 OddsWindow::OddsWindow(QWidget* owner)
     : FixedDialog(owner, "TStats", {260, 201}, QColor(18, 23, 120),
                   Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    auto* picture = new QLabel(this);
-    picture->setObjectName("Image1");
+    auto* picture = new PictureLabel(this, &assets::oddsPicture);
     picture->setGeometry(0, 0, 265, 217);
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(QPixmap::fromImage(assets::oddsPicture()));
 
     makeLabel(this, "Label1", "Your odds are", {54, 32}, pixelFont("Verdana", 21), Qt::cyan);
-    prob_ = makeLabel(this, "prob", "", {96, 75},
+    prob_ = makeLabel(this, "prob", "", {96, kProbTop},
                       pixelFont("Georgia", 24, Weight::Bold, Slant::Italic));
     auto* ok = makeButton(this, "dxButton1", "Ok", {98, 144, 65, 25},
                           pixelFont("Verdana", 11, Weight::Bold));
@@ -26,7 +29,7 @@ OddsWindow::OddsWindow(QWidget* owner)
 
 void OddsWindow::showOdds(const QString& text, int left) {
     setCaption(prob_, text);
-    prob_->move(left, prob_->y());
+    moveLogical(prob_, {left, kProbTop});
 }
 
 }  // namespace trelvist::ui

@@ -7,6 +7,7 @@
 #include "assets/pictures.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/picture_label.h"
 
 namespace trelvist::ui {
 
@@ -60,12 +61,8 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QWidget(parent) {
     setGeometry(248, 90, 522, 427);
     setBackground(this, kPanelColour);
 
-    // The picture is shown at its own size; the panel's colour shows only where it ends.
-    auto* picture = new QLabel(this);
-    picture->setObjectName("Image1");
+    auto* picture = new PictureLabel(this, &assets::panelPicture);
     picture->setGeometry(0, 0, 521, 433);
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(QPixmap::fromImage(assets::panelPicture()));
 
     const QFont labelFont = pixelFont("Verdana", 11);
     const QFont buttonFont = pixelFont("Verdana", 11);
@@ -98,6 +95,8 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QWidget(parent) {
                              {71, 200, 105, 126});
     cardBacks_ = new RadioGroup(this, "cardbacks", {"1", "2", "3", "4", "5", "6", "7", "8"},
                                 {382, 167, 49, 161});
+    levels_->setAccessibleTitle("AI level");
+    cardBacks_->setAccessibleTitle("Card back");
     for (RadioGroup* group : {levels_, cardBacks_}) {
         group->setFont(controlFont);
         setBackground(group, kControlColour);
@@ -108,6 +107,14 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QWidget(parent) {
     upDown->setGeometry(229, 304, 81, 17);
     auto* left = makeArrow(upDown, "UpDown1Left", Qt::LeftArrow, {0, 0, 40, 17});
     auto* right = makeArrow(upDown, "UpDown1Right", Qt::RightArrow, {40, 0, 41, 17});
+    upDown->setAccessibleName("Betting limits");
+    left->setAccessibleName("Lower betting limits");
+    right->setAccessibleName("Raise betting limits");
+    money_->setAccessibleName("Initial cash");
+    until_->setAccessibleName("Play until someone wins");
+    enterMoney->setAccessibleName("Enter initial cash");
+    enterUntil->setAccessibleName("Enter play until someone wins");
+    ok_->setAccessibleName("Close options");
 
     connect(money_, &QLineEdit::textEdited, this, &OptionsPanel::moneyEdited);
     connect(until_, &QLineEdit::textEdited, this, &OptionsPanel::untilEdited);
@@ -145,6 +152,8 @@ void OptionsPanel::showDisplay(const PanelDisplay& panel) {
     setCaption(smallBet_, QString::fromStdString(panel.label3));
     setCaption(bigBet_, QString::fromStdString(panel.label4));
     sound_->setText(QString::fromStdString(panel.soundOff1));
+    const QString soundName = "Sound " + sound_->text();
+    if (sound_->accessibleName() != soundName) sound_->setAccessibleName(soundName);
     levels_->select(panel.levels);
     cardBacks_->select(panel.cardbacks);
     setVisible(panel.visible);

@@ -36,6 +36,11 @@ void RadioGroup::select(int item) {
     }
 }
 
+void RadioGroup::setAccessibleTitle(const QString& title) {
+    setAccessibleName(title);
+    for (QAbstractButton* button : buttons_.buttons()) button->setAccessibleName(title + " " + button->text());
+}
+
 QRadioButton* RadioGroup::item(int index) const {
     return qobject_cast<QRadioButton*>(buttons_.button(index));
 }

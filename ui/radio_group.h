@@ -16,6 +16,8 @@ public:
     void select(int item);
     int selected() const { return buttons_.checkedId(); }
     QRadioButton* item(int index) const;
+    // Names the group and each item for screen readers: "Card back" names item "1" "Card back 1".
+    void setAccessibleTitle(const QString& title);
 
 signals:
     void itemClicked(int item);

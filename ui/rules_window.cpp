@@ -6,6 +6,7 @@
 #include "assets/pictures.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/picture_label.h"
 
 namespace trelvist::ui {
 
@@ -16,11 +17,8 @@ RulesWindow::RulesWindow(QWidget* owner)
                   Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     setWindowTitle("Texas hold'em rules");
-    auto* picture = new QLabel(this);
-    picture->setObjectName("Image1");
+    auto* picture = new PictureLabel(this, &assets::rulesPicture);
     picture->setGeometry(0, 0, 353, 521);
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(QPixmap::fromImage(assets::rulesPicture()));
 
     contact_ = makeLabel(this, "Label1", kContact, {120, 424}, pixelFont("Verdana", 9), Qt::yellow);
     contact_->setFixedSize(110, 12);

@@ -1,12 +1,15 @@
 #pragma once
 // The window's own preferences, kept in a section of the settings file that the game never
-// reads or writes.
+// reads or writes: the odds meter, the playback speed, the zoom and full screen.
 #include "settings/store.h"
 #include "ui/playback.h"
 
 namespace trelvist::ui {
 
 inline constexpr char kWindowSection[] = "Window";
+
+inline constexpr int kMinZoom = 50;   // percent of the table's own size
+inline constexpr int kMaxZoom = 300;
 
 class WindowPrefs {
 public:
@@ -18,8 +21,14 @@ public:
     void setOddsMeter(bool on);
     PlaybackSpeed playbackSpeed() const;  // Normal unless the file says otherwise
     void setPlaybackSpeed(PlaybackSpeed speed);
+    int zoom() const;  // 100 unless the file says otherwise; out of range, the nearest allowed
+    void setZoom(int zoom);
+    bool fullScreen() const;  // off unless the file says otherwise
+    void setFullScreen(bool on);
 
 private:
+    void write(const char* key, int32_t value);
+
     SettingsStore& store_;
 };
 

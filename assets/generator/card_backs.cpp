@@ -1,6 +1,8 @@
 #include "card_backs.h"
 
+#include "assets/pictures.h"
 #include "card_blank.h"
+#include "picture_scale.h"
 #include "suit_shapes.h"
 
 #include <QLinearGradient>
@@ -241,10 +243,11 @@ void tiles(QPainter& p) {
 
 }  // namespace
 
-QImage cardBack(int number) {
-    QImage card = blankCard();
+QImage cardBack(int number, double scale) {
+    QImage card = blankCard(scale);
     QPainter p(&card);
     p.setRenderHint(QPainter::Antialiasing);
+    drawInPixels(p, card, QSize(kCardWidth, kCardHeight));
     p.setClipRect(kField);
     using Design = void (*)(QPainter&);
     static constexpr Design designs[kBackCount] = {fourLeaf, sunRing, loops, glowingDisc, knot, diamonds, spadeCross, tiles};

@@ -4,6 +4,7 @@
 #include "card_blank.h"
 #include "court_figures.h"
 #include "fonts.h"
+#include "picture_scale.h"
 #include "suit_shapes.h"
 
 #include <QPainter>
@@ -89,8 +90,13 @@ void drawIndex(QPainter& p, int suit, int rank) {
     constexpr double kTextHeight = 9.0;
     constexpr double kMaxWidth = 10.0;
 
-    QPainterPath text;
-    text.addText(0, 0, indexFont(), rankText(rank));
+    // Outlines of the rank letters, made once: laying out the glyphs costs more than drawing.
+    static const std::array<QPainterPath, 13> kRankOutlines = [] {
+        std::array<QPainterPath, 13> outlines;
+        for (int r = 0; r < 13; ++r) outlines[r].addText(0, 0, indexFont(), rankText(r));
+        return outlines;
+    }();
+    const QPainterPath& text = kRankOutlines[rank];
     const QRectF box = text.boundingRect();
     const double scale = kTextHeight / box.height();
     const double scaleX = std::min(scale, kMaxWidth / box.width());
@@ -115,10 +121,11 @@ void drawIndex(QPainter& p, int suit, int rank) {
 
 }  // namespace
 
-QImage cardFace(int suit, int rank) {
-    QImage card = blankCard();
+QImage cardFace(int suit, int rank, double scale) {
+    QImage card = blankCard(scale);
     QPainter p(&card);
     p.setRenderHint(QPainter::Antialiasing);
+    drawInPixels(p, card, QSize(kCardWidth, kCardHeight));
     drawIndex(p, suit, rank);
     if (rank == kAce)
         drawAce(p, suit);

@@ -10,10 +10,14 @@ namespace trelvist::assets::generator {
 
 QList<QImage> deckPictures() {
     QList<QImage> pictures;
-    for (int suit = 0; suit < 4; ++suit)
-        for (int rank = 0; rank < 13; ++rank) pictures.append(cardFace(suit, rank));
-    for (int back = 1; back <= kBackCount; ++back) pictures.append(cardBack(back));
+    for (int index = 0; index < kCardPictures; ++index) pictures.append(deckPicture(index));
     return pictures;
+}
+
+QImage deckPicture(int index, double scale) {
+    constexpr int kFaces = 52;
+    constexpr int kRanks = 13;
+    return index < kFaces ? cardFace(index / kRanks, index % kRanks, scale) : cardBack(index - kFaces + 1, scale);
 }
 
 QImage pictureStrip(const QList<QImage>& pictures) {

@@ -7,6 +7,9 @@ namespace trelvist::assets::generator {
 
 QList<QImage> deckPictures();  // 60 pictures in list order: suit * 13 + rank, then backs 1..8
 
+// One picture of the list, drawn with `scale` device pixels per pixel of the card.
+QImage deckPicture(int index, double scale = 1.0);
+
 // All pictures side by side in one row, the form the program embeds.
 QImage pictureStrip(const QList<QImage>& pictures);
 

@@ -11,29 +11,53 @@ namespace trelvist::assets::generator {
 class Random {
 public:
     explicit Random(uint64_t seed) : state_(seed) {}
-    uint64_t next();
-    double uniform();                          // [0, 1)
-    double uniform(double low, double high);   // [low, high)
-    int below(int n);                          // 0 .. n - 1
+    // Inline: a texture draws one number per pixel.
+    uint64_t next() {
+        uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    }
+    double uniform() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }  // [0, 1)
+    double uniform(double low, double high) { return low + (high - low) * uniform(); }  // [low, high)
+    int below(int n) { return static_cast<int>(uniform() * n); }  // 0 .. n - 1
 
 private:
     uint64_t state_;
 };
 
-// Smooth noise in [0, 1] on a width x height grid that repeats with the grid: the right
+// Smooth noise in [0, 1] over a width x height field that repeats with the field: the right
 // edge continues into the left and the bottom into the top. Octaves halve the lattice cell
 // each time, starting from `cell` pixels, which must divide width and height.
+// The field is sampled once per pixel, or on a grid of columns x rows samples spread over the
+// same field, so a picture drawn for a denser screen keeps its mottle at its own resolution.
 class TiledNoise {
 public:
-    TiledNoise(int width, int height, int cell, int octaves, uint64_t seed);
-    double at(int x, int y) const { return values_[static_cast<size_t>(y) * width_ + x]; }
-    int width() const { return width_; }
-    int height() const { return height_; }
+    TiledNoise(int width, int height, int cell, int octaves, uint64_t seed)
+        : TiledNoise(width, height, cell, octaves, seed, width, height) {}
+    TiledNoise(int width, int height, int cell, int octaves, uint64_t seed, int columns, int rows);
+
+    // Fills `out` with the columns() samples of one row.
+    void sampleRow(int row, double* out) const;
+    int columns() const { return columns_; }
+    int rows() const { return rows_; }
 
 private:
-    int width_;
-    int height_;
-    std::vector<double> values_;
+    // One octave: its lattice rows interpolated across the columns once, so that a sample only
+    // blends the two rows around it.
+    struct Octave {
+        int latticeRows;
+        double cellY;  // field pixels per lattice row
+        double weight;
+        std::vector<double> across;  // latticeRows x columns
+    };
+    static Octave makeOctave(int width, int height, int columns, int cell, double weight, Random& random);
+
+    int columns_;
+    int rows_;
+    double stepY_;  // field pixels per row of samples
+    double total_ = 0.0;  // the octaves' weights added up
+    std::vector<Octave> octaves_;
 };
 
 }  // namespace trelvist::assets::generator

@@ -1,6 +1,7 @@
 #include "window_pictures.h"
 
 #include "fonts.h"
+#include "picture_scale.h"
 #include "textures.h"
 
 #include <QLinearGradient>
@@ -33,12 +34,18 @@ void groupFrame(QPainter& p, const QRect& r) {
     p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -1.5, -1.5), 4, 4);
 }
 
+// A blue field of `size` at `scale`.
+QImage blueField(QSize size, unsigned seed, double scale) {
+    return blueTexture(size.width(), size.height(), seed, scale);
+}
+
 }  // namespace
 
-QImage panelPicture() {
-    QImage picture = blueTexture(522, 427, 11);
+QImage panelPicture(double scale) {
+    QImage picture = blueField(kPanelSize, 11, scale);
     QPainter p(&picture);
-    rim(p, picture.rect());
+    drawInPixels(p, picture, kPanelSize);
+    rim(p, QRect(QPoint(0, 0), kPanelSize));
     // Around: the two cash boxes, the sound switch, the computer level, the betting limits
     // and the card backs.
     for (const QRect& group : {QRect(QPoint(72, 50), QPoint(312, 142)), QRect(QPoint(352, 50), QPoint(460, 118)),
@@ -48,9 +55,10 @@ QImage panelPicture() {
     return picture;
 }
 
-QImage oddsPicture() {
-    QImage picture = blueTexture(260, 201, 23);
+QImage oddsPicture(double scale) {
+    QImage picture = blueField(kOddsSize, 23, scale);
     QPainter p(&picture);
+    drawInPixels(p, picture, kOddsSize);
     const QRect band(0, 64, 260, 52);
     QLinearGradient shade(band.topLeft(), band.bottomLeft());
     shade.setColorAt(0, QColor(0, 0, 30, 90));
@@ -64,7 +72,7 @@ QImage oddsPicture() {
     return picture;
 }
 
-QImage rulesPicture() {
+QImage rulesPicture(double scale) {
     struct Paragraph {
         const char* text;
         int pixelSize;
@@ -82,8 +90,9 @@ QImage rulesPicture() {
         {"Texas Hold'em  v1.0", 15},
         {"Trelvist \u2014 made by the Trelvist team", 11},
     };
-    QImage picture = blueTexture(347, 522, 37);
+    QImage picture = blueField(kRulesSize, 37, scale);
     QPainter p(&picture);
+    drawInPixels(p, picture, kRulesSize);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(QPen(kLightRim, 2.0));

@@ -13,6 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "tile_seam.h"
+
+using trelvist::assets::test::seamRatio;
+
 namespace {
 
 QString besideProgram(const char* name) { return QDir(QCoreApplication::applicationDirPath()).filePath(name); }
@@ -62,32 +66,6 @@ std::optional<Wav> parseWav(const QByteArray& file) {
     }
     if (!haveData) return std::nullopt;
     return wav;
-}
-
-// Mean brightness of 8 x 8 blocks along one side of a vertical line at column `x`
-// (columns x - 8 .. x - 1 on the left, x .. x + 7 on the right, wrapping around the tile).
-double blockStep(const QImage& tile, int x, int blockTop) {
-    double left = 0, right = 0;
-    for (int y = blockTop; y < blockTop + 8; ++y)
-        for (int i = 0; i < 8; ++i) {
-            left += qGray(tile.pixel((x - 1 - i + tile.width()) % tile.width(), y));
-            right += qGray(tile.pixel((x + i) % tile.width(), y));
-        }
-    return std::abs(left - right) / 64;
-}
-
-// How much brighter or darker the picture jumps across its right edge into its left edge,
-// relative to the typical jump between neighbouring blocks inside it: about 1 for a seamless
-// tile, well above for a tile whose edges do not meet.
-double seamRatio(const QImage& tile) {
-    double seam = 0, inside = 0;
-    int insideCount = 0;
-    const int blocks = tile.height() / 8;
-    for (int b = 0; b < blocks; ++b) {
-        seam += blockStep(tile, 0, b * 8);
-        for (int x = 8; x + 8 <= tile.width(); x += 8, ++insideCount) inside += blockStep(tile, x, b * 8);
-    }
-    return (seam / blocks) / (inside / insideCount);
 }
 
 QImage turned(const QImage& image) { return image.transformed(QTransform().rotate(90)); }
