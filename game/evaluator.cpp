@@ -18,11 +18,13 @@ HandScore evaluateHand(const Card* slots) {
         sum += entry;
         any |= entry;
     }
-    const uint64_t tally = sum[0], suitRanks = sum[1];
+    const uint64_t tally = sum[0];
     // A card held twice carries into other bits when the entries are added, not when or-ed.
-    const uint64_t notSevenCards = (words & kNoCardBits) | (suitRanks ^ any[1]);
+    const Lanes carries = sum ^ any;
+    const uint64_t notSevenCards = (words & kNoCardBits) | carries[1];
     if (notSevenCards | unusualTally(tally)) [[unlikely]] {
         if (notSevenCards || !sevenRealCards(tally)) return evaluateSlots(slots);
+        const uint64_t suitRanks = sum[1];
         return flushScore(suitRanks, flushSuit(tally));
     }
     return patternScore(tally);
