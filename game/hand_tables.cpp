@@ -9,20 +9,7 @@
 namespace trelvist::hand_tables {
 namespace {
 
-// How many cards of each rank a base-5 number over `ranks` ranks, starting at `firstRank`, says.
-struct Counts {
-    std::array<int, kRanks> held{};
-    int cards = 0;
-};
-Counts countsOf(int number, int firstRank, int ranks) {
-    Counts counts;
-    for (int r = firstRank; r < firstRank + ranks; ++r, number /= 5) {
-        counts.held[r] = number % 5;
-        counts.cards += counts.held[r];
-    }
-    return counts;
-}
-
+// A card's entry, laid out as hand_tables.h describes; ranks 13 to 15 count no real card.
 Lanes entryOf(int suit, int rank) {
     uint64_t tally = 0;
     if (rank < kRanks) {
@@ -33,16 +20,60 @@ Lanes entryOf(int suit, int rank) {
     return Lanes{tally, uint64_t{1} << (16 * suit + rank)};
 }
 
-// Seven cards with the given rank counts and no flush: the cards are dealt to the suits in
-// turn, so no suit gets more than two and no card comes twice.
-HandScore scoreOfPattern(const Counts& low, const Counts& high) {
-    std::array<Card, 7> hand;
-    int dealt = 0;
-    for (int r = 0; r < kRanks; ++r)
-        for (int n = 0; n < low.held[r] + high.held[r]; ++n, ++dealt)
-            hand[dealt] = Card{dealt % kSuits, r};
-    return evaluateSlots(hand.data());
+// The number of cards each base-5 number of rank counts below `count` stands for.
+std::vector<int> cardsOfNumbers(int count) {
+    std::vector<int> cards(count);
+    for (int n = 1; n < count; ++n) cards[n] = cards[n / 5] + n % 5;
+    return cards;
 }
+
+// Numbers the patterns: a low-rank number's column is its place among the low-rank numbers of
+// as many cards, and a high-rank number's row starts where the previous row, of all the
+// low-rank numbers that make up seven cards with it, ended.
+void numberPatterns(Tables& t) {
+    const std::vector<int> lowCards = cardsOfNumbers(kLowPatterns);
+    std::array<int, 8> lowsOfSize{};
+    for (int low = 0; low < kLowPatterns; ++low) {
+        const int cards = lowCards[low];
+        if (cards <= 7) t.columnOfLow[low] = static_cast<uint16_t>(lowsOfSize[cards]++);
+    }
+    const std::vector<int> highCards = cardsOfNumbers(kHighPatterns);
+    int rowStart = 0;
+    for (int high = 0; high < kHighPatterns; ++high) {
+        if (highCards[high] > 7) continue;
+        t.rowOfHigh[high] = static_cast<uint16_t>(rowStart);
+        rowStart += lowsOfSize[7 - highCards[high]];
+    }
+}
+
+// Scores every rank pattern from an example hand: the ranks are walked from Two up, each
+// taking zero to four of the cards still to deal, and the cards are dealt to the suits in
+// turn, so no suit gets more than two (no flush) and no card comes twice.
+class PatternWalk {
+public:
+    explicit PatternWalk(Tables& t) : t_(t) {}
+
+    void walk(int rank, int dealt, uint32_t low, uint32_t high) {
+        if (dealt == 7) return score(low, high);
+        if (rank == kRanks) return;
+        const bool isLow = rank < kLowRanks;
+        const uint32_t digit = power(5, isLow ? rank : rank - kLowRanks);  // one card of the rank
+        for (int held = 0; held <= 4 && dealt + held <= 7; ++held) {
+            if (held > 0) hand_[dealt + held - 1] = Card{(dealt + held - 1) % kSuits, rank};
+            const uint32_t added = held * digit;
+            walk(rank + 1, dealt + held, isLow ? low + added : low, isLow ? high : high + added);
+        }
+    }
+
+private:
+    void score(uint32_t low, uint32_t high) {
+        const std::size_t index = std::size_t{t_.rowOfHigh[high]} + t_.columnOfLow[low];
+        t_.patterns.set(index, evaluateSlots(hand_.data()));
+    }
+
+    Tables& t_;
+    std::array<Card, 7> hand_;
+};
 
 // The ranks of `suitRanks` in clubs, filled up to seven cards with Twos of the other suits.
 HandScore scoreOfFlush(uint32_t suitRanks) {
@@ -58,28 +89,8 @@ Tables build() {
     Tables t{};
     for (int suit = 0; suit < kSuits; ++suit)
         for (int rank = 0; rank < 16; ++rank) t.cards[16 * suit + rank] = entryOf(suit, rank);
-
-    // The low-rank numbers by their number of cards; a column is a place in that list.
-    std::array<std::vector<int>, 8> lowBySize;
-    for (int low = 0; low < kLowPatterns; ++low) {
-        const int cards = countsOf(low, 0, kLowRanks).cards;
-        if (cards > 7) continue;
-        t.columnOfLow[low] = static_cast<uint16_t>(lowBySize[cards].size());
-        lowBySize[cards].push_back(low);
-    }
-    int rowStart = 0;
-    for (int high = 0; high < kHighPatterns; ++high) {
-        const Counts highCounts = countsOf(high, kLowRanks, kHighRanks);
-        if (highCounts.cards > 7) continue;
-        t.rowOfHigh[high] = static_cast<uint16_t>(rowStart);
-        const std::vector<int>& lows = lowBySize[7 - highCounts.cards];
-        for (int low : lows) {
-            const HandScore score = scoreOfPattern(countsOf(low, 0, kLowRanks), highCounts);
-            t.patterns.set(rowStart + t.columnOfLow[low], score);
-        }
-        rowStart += static_cast<int>(lows.size());
-    }
-
+    numberPatterns(t);
+    PatternWalk(t).walk(0, 0, 0, 0);
     for (uint32_t suitRanks = 0; suitRanks < t.flushes.handValue.size(); ++suitRanks) {
         const int cards = std::popcount(suitRanks);
         if (cards >= 5 && cards <= 7) t.flushes.set(suitRanks, scoreOfFlush(suitRanks));
