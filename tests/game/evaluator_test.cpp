@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "game/slot_evaluator.h"
+
 // Counts allocations, so the evaluator can be shown to make none. The deletes stay out of
 // line: inlined, the compiler would take their free() for a mismatch with new.
 static int allocations = 0;
@@ -260,6 +262,67 @@ TEST(EvaluateHand, MatchesReferenceOnRandomSlots) {
         if (expected.handValue >= 100) ++categories[expected.handValue / 100];
     }
     for (int hundred : {1, 2, 3, 4, 5, 8, 10}) EXPECT_GT(categories[hundred], 100) << hundred;
+}
+
+// ---- The table path against the slot-counting path its tables are filled from. ----
+
+void expectSameAsSlotCounting(const Slots& slots) {
+    EXPECT_EQ(evaluateHand(slots.data()), evaluateSlots(slots.data())) << describe(slots);
+}
+
+// Seven distinct cards take the table path: fully random, and drawn from two suits and eight
+// ranks so that flushes, straight flushes and full rank patterns come often.
+TEST(EvaluateHand, DistinctCardsMatchSlotCounting) {
+    std::mt19937_64 rng(7);
+    Deck deck;
+    fillDeck(deck);
+    Deck narrow;
+    for (std::size_t i = 0; i < 16; ++i) narrow[i] = Card{int32_t(i / 8), int32_t(5 + i % 8)};
+    std::array<int, 1000 / 50 + 1> categories{};  // hands seen per fifty of the hand value
+    for (int i = 0; i < 200000; ++i) {
+        const bool isNarrow = i % 2;
+        Card* pool = isNarrow ? narrow.data() : deck.data();
+        const std::size_t poolSize = isNarrow ? 16 : deck.size();
+        Slots slots;
+        for (std::size_t s = 0; s < slots.size(); ++s) {
+            std::swap(pool[s], pool[s + rng() % (poolSize - s)]);
+            slots[s] = pool[s];
+        }
+        expectSameAsSlotCounting(slots);
+        ++categories[evaluateSlots(slots.data()).handValue / 50];
+    }
+    for (int fifty : {0, 2, 4, 6, 8, 9, 10, 16, 20}) EXPECT_GT(categories[fifty], 100) << fifty;
+}
+
+// Holdings the tables cannot rank go to slot counting: a card in two or more slots, the odds
+// routine's placeholders, and any slot that is no card, in every slot position.
+TEST(EvaluateHand, RepeatsAndNonCardsMatchSlotCounting) {
+    std::mt19937_64 rng(11);
+    Deck deck;
+    fillDeck(deck);
+    const Card nonCards[] = {kPlaceholder5, kPlaceholder6, {0, 13}, {3, 15}, {1, 16}, {2, -1},
+                             {4, 0},        {-1, 12},      {0, INT_MIN}, {INT_MAX, 5}};
+    for (int i = 0; i < 3000; ++i) {
+        std::shuffle(deck.begin(), deck.end(), rng);
+        Slots slots;
+        std::copy_n(deck.begin(), slots.size(), slots.begin());
+        for (std::size_t to = 0; to < slots.size(); ++to) {
+            for (std::size_t from = 0; from < slots.size(); ++from) {
+                Slots repeated = slots;
+                repeated[to] = slots[from];
+                repeated[(to + 3) % slots.size()] = slots[from];  // and sometimes a third time
+                expectSameAsSlotCounting(repeated);
+            }
+            for (Card nonCard : nonCards) {
+                Slots odd = slots;
+                odd[to] = nonCard;
+                expectSameAsSlotCounting(odd);
+            }
+        }
+        slots[5] = kPlaceholder5;
+        slots[6] = kPlaceholder6;
+        expectSameAsSlotCounting(slots);
+    }
 }
 
 // ---- The names. ----
