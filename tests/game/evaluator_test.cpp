@@ -276,13 +276,14 @@ TEST(EvaluateHand, DistinctCardsMatchSlotCounting) {
     std::mt19937_64 rng(7);
     Deck deck;
     fillDeck(deck);
-    Deck narrow;
-    for (std::size_t i = 0; i < 16; ++i) narrow[i] = Card{int32_t(i / 8), int32_t(5 + i % 8)};
+    std::array<Card, 16> narrow;  // Seven to Ace of clubs and of diamonds
+    for (std::size_t i = 0; i < narrow.size(); ++i)
+        narrow[i] = Card{int32_t(i / 8), int32_t(5 + i % 8)};
     std::array<int, 1000 / 50 + 1> categories{};  // hands seen per fifty of the hand value
     for (int i = 0; i < 200000; ++i) {
         const bool isNarrow = i % 2;
         Card* pool = isNarrow ? narrow.data() : deck.data();
-        const std::size_t poolSize = isNarrow ? 16 : deck.size();
+        const std::size_t poolSize = isNarrow ? narrow.size() : deck.size();
         Slots slots;
         for (std::size_t s = 0; s < slots.size(); ++s) {
             std::swap(pool[s], pool[s + rng() % (poolSize - s)]);
