@@ -27,9 +27,8 @@ void Table::closeStreet() {
     ++s_.street;
     drawTable();
     cardSound();
-    static constexpr int kShown[] = {0, 0, 3, 4, 5};
     if (s_.street >= 2 && s_.street <= 4)
-        observer_->streetTurned(s_.street, std::span<const Card>(s_.board()).first(kShown[s_.street]));
+        observer_->streetTurned(s_.street, std::span<const Card>(s_.board()).first(s_.boardShown()));
 }
 
 void Table::openPreflop() {

@@ -99,7 +99,7 @@ OddsEstimate Table::estimateOdds() {
             noRaise = true;
     }
 
-    const int realBoard = street == 2 ? 3 : street == 3 ? 4 : street >= 4 ? 5 : 0;
+    const int realBoard = s_.boardShown();
     const int64_t deals = int64_t{s_.aiLevel} + 1;
     for (int64_t simulated = 0; simulated < deals; ++simulated) {
         for (int i = 0; i < 101; ++i) {
