@@ -4,6 +4,7 @@
 #include "game/bets.h"
 #include "game/saturate.h"
 #include "game/seats.h"
+#include "game/stir.h"
 #include "game/table.h"
 
 namespace trelvist {
@@ -18,16 +19,8 @@ constexpr int kFirstBoardPosition = 20;
 
 void Table::shuffleAndDeal() {
     // The odds deck is stirred first; neither deck is ever put back in order.
-    for (int i = 0; i < 5001; ++i) {
-        const int a = rng_.below(kDeckSize);
-        const int b = rng_.below(kDeckSize);
-        std::swap(s_.oddsDeck[a], s_.oddsDeck[b]);
-    }
-    for (int i = 0; i < 20001; ++i) {
-        const int a = rng_.below(kDeckSize);
-        const int b = rng_.below(kDeckSize);
-        std::swap(s_.deck[a], s_.deck[b]);
-    }
+    stirDeck(s_.oddsDeck, 5001, rng_);
+    stirDeck(s_.deck, 20001, rng_);
     int position = 0;
     for (int seat : kDealOrder) {
         s_.hole(seat)[0] = s_.deck[position++];

@@ -2,6 +2,7 @@
 // used by every opponent decision and by the human's Advice.
 #include "game/evaluator.h"
 #include "game/saturate.h"
+#include "game/stir.h"
 #include "game/table.h"
 
 namespace trelvist {
@@ -102,11 +103,7 @@ OddsEstimate Table::estimateOdds() {
     const int realBoard = s_.boardShown();
     const int64_t deals = int64_t{s_.aiLevel} + 1;
     for (int64_t simulated = 0; simulated < deals; ++simulated) {
-        for (int i = 0; i < 101; ++i) {
-            const int a = rng_.below(kDeckSize);
-            const int b = rng_.below(kDeckSize);
-            std::swap(odds[a], odds[b]);
-        }
+        stirDeck(odds, 101, rng_);
         slot[0] = s_.subject()[0];
         slot[1] = s_.subject()[1];
         // Pre-flop slots 5 and 6 keep what the last evaluation left in them.

@@ -60,5 +60,30 @@ TEST(Random, ScriptedDrawsComeFirstCountAndLeaveTheSequenceWhereItWas) {
     EXPECT_EQ(rng.draws(), 4u);
 }
 
+// Drawing in pairs is only a faster way to make the same draws: the same choices in the same
+// order, the same state after them and the same count, scripted draws included.
+TEST(Random, PairsBelowDrawsAsCallsOfBelow) {
+    for (const uint32_t clock : {0u, 1700000000u, 4294967295u}) {
+        for (const int n : {52, 100, 1, 7, 2147483647}) {
+            Random paired, single;
+            paired.seed(clock);
+            single.seed(clock);
+            std::vector<int> pairs;
+            paired.pairsBelow(n, 50, [&](int a, int b) { pairs.insert(pairs.end(), {a, b}); });
+            ASSERT_EQ(pairs.size(), 100u);
+            for (const int draw : pairs) EXPECT_EQ(draw, single.below(n)) << clock << " below " << n;
+            EXPECT_EQ(paired.state(), single.state()) << clock << " below " << n;
+            EXPECT_EQ(paired.draws(), single.draws()) << clock << " below " << n;
+        }
+    }
+    Random rng;
+    rng.seed(0);
+    rng.script(std::vector<uint32_t>{7, 8, 9});
+    std::vector<int> pairs;
+    rng.pairsBelow(52, 2, [&](int a, int b) { pairs.insert(pairs.end(), {a, b}); });
+    EXPECT_EQ(pairs, (std::vector<int>{7, 8, 9, 346 % 52})) << "the seeded sequence takes over";
+    EXPECT_EQ(rng.draws(), 4u);
+}
+
 }  // namespace
 }  // namespace trelvist
