@@ -4,21 +4,41 @@
 #include <string_view>
 
 #include "game/cards.h"
+#include "game/hand_score.h"
+#include "game/hand_tables.h"
+#include "game/slot_evaluator.h"
 
 namespace trelvist {
 
-struct HandScore {
-    int32_t handValue = 0;
-    int32_t kickerScore = 0;
-    friend bool operator==(const HandScore&, const HandScore&) = default;
-};
-
-// The showdown ranks hands by this score: the hand value first, the kicker score within it.
-constexpr int32_t showdownScore(HandScore hand) { return 130 * hand.handValue + hand.kickerScore; }
-
 // Reads seven slots: two hole cards, then five board cards. Slots may hold the same card
 // twice, and placeholder cards (suit and rank outside 0..3 and 0..12). Allocates nothing.
-HandScore evaluateHand(const Card* slots);
+//
+// Seven distinct real cards, nearly every hand the game ranks, are ranked by table lookup
+// here, inline, so that the odds routine's loop keeps the work in registers; anything else
+// goes to the slot-counting evaluator.
+inline HandScore evaluateHand(const Card* slots) {
+    using namespace hand_tables;
+    uint64_t words = 0;
+    Lanes sum{}, any{};
+#pragma GCC unroll 7  // the loop's own upkeep would cost about as much as the adding
+    for (int i = 0; i < 7; ++i) {
+        const uint64_t word = cardWord(slots[i]);
+        words |= word;
+        const Lanes entry = cardEntry(word);
+        sum += entry;
+        any |= entry;
+    }
+    const uint64_t tally = sum[0];
+    // A card held twice carries into other bits when the entries are added, not when or-ed.
+    const Lanes carries = sum ^ any;
+    const uint64_t notSevenCards = (words & kNoCardBits) | carries[1];
+    if (notSevenCards | unusualTally(tally)) [[unlikely]] {
+        if (notSevenCards || !sevenRealCards(tally)) return evaluateSlots(slots);
+        const uint64_t suitRanks = sum[1];
+        return flushScore(suitRanks, flushSuit(tally));
+    }
+    return patternScore(tally);
+}
 
 // The name a seat's status label shows for a hand value; empty for a value without one.
 std::string_view handName(int32_t handValue);

@@ -21,7 +21,7 @@
 #include <cstring>
 
 #include "game/cards.h"
-#include "game/evaluator.h"
+#include "game/hand_score.h"
 
 namespace trelvist::hand_tables {
 

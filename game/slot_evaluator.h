@@ -4,10 +4,10 @@
 // rank. evaluateHand hands it every holding but seven distinct real cards, and the tables
 // that rank those are filled from it.
 #include "game/cards.h"
-#include "game/evaluator.h"
+#include "game/hand_score.h"
 
 namespace trelvist {
 
-HandScore evaluateSlots(const Card* slots);
+[[gnu::cold]] HandScore evaluateSlots(const Card* slots);
 
 }  // namespace trelvist
