@@ -10,30 +10,28 @@
 
 namespace trelvist {
 
-// Reads seven slots: two hole cards, then five board cards. Slots may hold the same card
-// twice, and placeholder cards (suit and rank outside 0..3 and 0..12). Allocates nothing.
+// Reads seven slots: two hole cards, then five board cards. Slots hold real cards, the same
+// card maybe more than once, or the odds routine's two placeholders; evaluateSlots takes any
+// card at all. Allocates nothing.
 //
 // Seven distinct real cards, nearly every hand the game ranks, are ranked by table lookup
 // here, inline, so that the odds routine's loop keeps the work in registers; anything else
 // goes to the slot-counting evaluator.
 inline HandScore evaluateHand(const Card* slots) {
     using namespace hand_tables;
-    uint64_t words = 0;
     Lanes sum{}, any{};
 #pragma GCC unroll 7  // the loop's own upkeep would cost about as much as the adding
     for (int i = 0; i < 7; ++i) {
-        const uint64_t word = cardWord(slots[i]);
-        words |= word;
-        const Lanes entry = cardEntry(word);
+        const Lanes entry = cardEntry(cardWord(slots[i]));
         sum += entry;
         any |= entry;
     }
     const uint64_t tally = sum[0];
     // A card held twice carries into other bits when the entries are added, not when or-ed.
     const Lanes carries = sum ^ any;
-    const uint64_t notSevenCards = (words & kNoCardBits) | carries[1];
-    if (notSevenCards | unusualTally(tally)) [[unlikely]] {
-        if (notSevenCards || !sevenRealCards(tally)) return evaluateSlots(slots);
+    const uint64_t repeated = carries[1];
+    if (repeated | unusualTally(tally)) [[unlikely]] {
+        if (repeated || !sevenRealCards(tally)) return evaluateSlots(slots);
         const uint64_t suitRanks = sum[1];
         return flushScore(suitRanks, flushSuit(tally));
     }

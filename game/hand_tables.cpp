@@ -9,14 +9,11 @@
 namespace trelvist::hand_tables {
 namespace {
 
-// A card's entry, laid out as hand_tables.h describes; ranks 13 to 15 count no real card.
+// A real card's entry, laid out as hand_tables.h describes.
 Lanes entryOf(int suit, int rank) {
-    uint64_t tally = 0;
-    if (rank < kRanks) {
-        tally = uint64_t{1} << (kSuitCountsAt + 4 * suit) | uint64_t{1} << kRealCardsAt;
-        if (rank < kLowRanks) tally += uint64_t(power(5, rank));
-        else tally += uint64_t(power(5, rank - kLowRanks)) << kHighPatternAt;
-    }
+    uint64_t tally = uint64_t{1} << (kSuitCountsAt + 4 * suit) | uint64_t{1} << kRealCardsAt;
+    if (rank < kLowRanks) tally += uint64_t(power(5, rank));
+    else tally += uint64_t(power(5, rank - kLowRanks)) << kHighPatternAt;
     return Lanes{tally, uint64_t{1} << (16 * suit + rank)};
 }
 
@@ -88,7 +85,7 @@ HandScore scoreOfFlush(uint32_t suitRanks) {
 Tables build() {
     Tables t{};
     for (int suit = 0; suit < kSuits; ++suit)
-        for (int rank = 0; rank < 16; ++rank) t.cards[16 * suit + rank] = entryOf(suit, rank);
+        for (int rank = 0; rank < kRanks; ++rank) t.cards[kRanks * suit + rank] = entryOf(suit, rank);
     numberPatterns(t);
     PatternWalk(t).walk(0, 0, 0, 0);
     for (uint32_t suitRanks = 0; suitRanks < t.flushes.handValue.size(); ++suitRanks) {

@@ -1,8 +1,8 @@
 #pragma once
 // The tables that rank seven distinct real cards by lookup.
 //
-// Every card has an entry of two 64-bit lanes, and evaluateHand adds up the entries of its
-// seven slots. The first lane is a tally:
+// Every real card has an entry of two 64-bit lanes, and evaluateHand adds up the entries of
+// its seven slots. The first lane is a tally:
 //   bits  0..15  the counts of Twos to Sevens, as the digits of a base-5 number
 //   bits 16..31  the number of cards of each suit, four bits a suit
 //   bits 32..35  the number of real cards
@@ -64,10 +64,14 @@ struct Scores {
     }
 };
 
+// A slot's entry is read at the byte offset the top 11 bits of a product give (see cardEntry).
+// Real cards have theirs at 16 * (13 * suit + rank); the rest of the 2048 bytes, and one more
+// entry for reads that start near their end, is empty.
+constexpr int kOffsetBits = 11;
+constexpr std::size_t kCardEntries = (std::size_t{1} << kOffsetBits) / sizeof(Lanes) + 1;
+
 struct Tables {
-    // By 16 * suit + rank, ranks 13 to 15 included with an empty tally; one more entry only
-    // pads the reads of cards that are no card (see cardEntry).
-    std::array<Lanes, kSuits * 16 + 1> cards;
+    std::array<Lanes, kCardEntries> cards;
     // A pattern's index: the start of the row of its high-rank counts, plus the place of its
     // low-rank counts among those of the same number of cards.
     std::array<uint16_t, kHighPatterns> rowOfHigh;
@@ -80,29 +84,38 @@ struct Tables {
 extern const Tables kTables;
 
 // A slot as one word: the suit in the low half, the rank in the high half.
-inline uint64_t cardWord(const Card& card) {
-    static_assert(sizeof(Card) == sizeof(uint64_t));
-    uint64_t word;
-    std::memcpy(&word, &card, sizeof word);
-    return word;
-}
+constexpr uint64_t cardWord(const Card& card) { return std::bit_cast<uint64_t>(card); }
 static_assert(std::endian::native == std::endian::little, "cardWord puts the suit in the low half");
 
-// Set in the word of a suit outside 0..3 or a rank outside 0..15; ranks 13 to 15 add no real
-// card to the tally instead.
-constexpr uint64_t kNoCardBits = 0xFFFF'FFF0'FFFF'FFFCull;
+// The multiply puts suit * 208 + rank * 16 in the top 11 bits, 208 being 13 entries of 16
+// bytes: the suit times 208 << 53 gives the first, the rank (in the high half of the word)
+// times 16 << 21 the second. The low ones add too little to reach them; they keep the
+// compiler from splitting the multiply into slower shifts and adds. Whatever the word, the
+// offset is below 2048, so every read stays inside the table.
+constexpr uint64_t kSpread = (uint64_t{208} << 53) + (uint64_t{16} << 21) + 0x1FFFF;
 
-// The multiply moves a suit below 4 to bits 62 and 63 and a rank below 16 to bits 58 to 61;
-// nothing else reaches bit 54, so shifting by 54 leaves the entry's byte offset, 16 * (16 *
-// suit + rank). The low ones add only below bit 54; they keep the compiler from splitting the
-// multiply into slower shifts and adds. Any other word gives some offset up to 1023, which
-// the padding entry keeps inside the table; its entry is thrown away.
-constexpr uint64_t kSpread = (uint64_t{1} << 62) + (uint64_t{1} << 26) + 0x1FFFF;
+constexpr std::size_t entryOffset(uint64_t word) { return (word * kSpread) >> (64 - kOffsetBits); }
+
+// Real cards and the odds routine's two placeholders are the only cards the game puts in
+// slots. The placeholders' reads lie wholly in the empty part of the table, so they add no
+// real card to the tally and send the hand to slot counting: no slot needs a test of its own.
+constexpr bool realCardsHaveTheirEntries() {
+    for (int suit = 0; suit < kSuits; ++suit)
+        for (int rank = 0; rank < kRanks; ++rank)
+            if (entryOffset(cardWord(Card{suit, rank})) != sizeof(Lanes) * (kRanks * suit + rank))
+                return false;
+    return true;
+}
+constexpr bool readsOnlyEmptyEntries(Card card) {
+    return entryOffset(cardWord(card)) >= sizeof(Lanes) * kRanks * kSuits;
+}
+static_assert(realCardsHaveTheirEntries());
+static_assert(readsOnlyEmptyEntries(kPlaceholder5) && readsOnlyEmptyEntries(kPlaceholder6));
 
 inline Lanes cardEntry(uint64_t word) {
     Lanes entry;
-    const auto* table = reinterpret_cast<const std::byte*>(kTables.cards.data());
-    std::memcpy(&entry, table + ((word * kSpread) >> 54), sizeof entry);
+    std::memcpy(&entry, reinterpret_cast<const std::byte*>(kTables.cards.data()) + entryOffset(word),
+                sizeof entry);
     return entry;
 }
 
