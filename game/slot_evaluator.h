@@ -8,6 +8,6 @@
 
 namespace trelvist {
 
-[[gnu::cold]] HandScore evaluateSlots(const Card* slots);
+HandScore evaluateSlots(const Card* slots);
 
 }  // namespace trelvist
