@@ -15,8 +15,8 @@ namespace trelvist {
 // card at all. Allocates nothing.
 //
 // Seven distinct real cards, nearly every hand the game ranks, are ranked by table lookup
-// here, inline, so that the odds routine's loop keeps the work in registers; anything else
-// goes to the slot-counting evaluator.
+// here, inline, so that a loop over many hands (the odds meter's) pays no call for each;
+// anything else goes to the slot-counting evaluator.
 inline HandScore evaluateHand(const Card* slots) {
     using namespace hand_tables;
     Lanes sum{}, any{};

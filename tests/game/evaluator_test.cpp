@@ -308,7 +308,7 @@ TEST(EvaluateHand, RepeatsAndPlaceholdersMatchSlotCounting) {
     std::mt19937_64 rng(11);
     Deck deck;
     fillDeck(deck);
-    const Card nonCards[] = {kPlaceholder5, kPlaceholder6};
+    const Card placeholders[] = {kPlaceholder5, kPlaceholder6};
     for (int i = 0; i < 3000; ++i) {
         std::shuffle(deck.begin(), deck.end(), rng);
         Slots slots;
@@ -320,9 +320,9 @@ TEST(EvaluateHand, RepeatsAndPlaceholdersMatchSlotCounting) {
                 repeated[(to + 3) % slots.size()] = slots[from];  // and sometimes a third time
                 expectSameAsSlotCounting(repeated);
             }
-            for (Card nonCard : nonCards) {
+            for (Card placeholder : placeholders) {
                 Slots odd = slots;
-                odd[to] = nonCard;
+                odd[to] = placeholder;
                 expectSameAsSlotCounting(odd);
             }
         }
