@@ -20,15 +20,15 @@ void Table::setRaiser(int seat) {
 
 void Table::updateRaiseButton() {
     if (s_.allOutDeclared) return;
-    if (display_.btnstay.caption == "Check" && s_.street < 5 && s_.seatsOut < 7) display_.btnbet.enabled = true;
+    if (!s_.callOffered && s_.street < 5 && s_.seatsOut < 7) s_.canRaise = true;
 }
 
 void Table::closeStreet() {
     ++s_.street;
-    drawTable();
+    layCards();
     cardSound();
     if (s_.street >= 2 && s_.street <= 4)
-        observer_->streetTurned(s_.street, std::span<const Card>(s_.board()).first(s_.boardShown()));
+        observers_.streetTurned(s_.street, std::span<const Card>(s_.board()).first(s_.boardShown()));
 }
 
 void Table::openPreflop() {
@@ -63,18 +63,17 @@ bool Table::opponentTurn(int seat) {
         return false;
     }
     s_.raised[seat] = false;
-    copyHoleToSubject(seat);
     if (!s_.live(seat)) return false;
 
     s_.toCall = 0;
-    s_.raiseAmount = decideRaise();
+    s_.raiseAmount = strategies_[seat]->raises(contextFor(seat)) ? (s_.street <= 2 ? s_.smallBet : s_.bigBet) : 0;
     if (s_.raiseAmount == 0) {
         // Pre-flop the label keeps the seat's answer to the big blind.
         if (s_.street != 1) setStatus(seat, "Check");
         pay(seat, s_.toCall);
         showCash(seat);
         showPot();
-        observer_->acted(seat, Move::Check, s_.toCall);
+        act(seat, Move::Check, s_.toCall);
         return false;
     }
 
@@ -85,14 +84,14 @@ bool Table::opponentTurn(int seat) {
     pay(seat, s_.toCall);
     showCash(seat);
     showPot();
-    observer_->acted(seat, Move::Raise, s_.toCall);
+    act(seat, Move::Raise, s_.toCall);
     setRaiser(seat);
     for (int other = seat - 1; other >= Robot; --other)
         if (s_.live(other)) opponentAnswer(other);
     for (int other = Freak; other > seat; --other)
         if (s_.live(other)) setStatus(other, "");
-    if (isPanelBet(s_.raiseAmount)) display_.btnstay.caption = "Call";
-    display_.btnbet.enabled = false;
+    if (isPanelBet(s_.raiseAmount)) s_.callOffered = true;
+    s_.canRaise = false;
     return true;
 }
 
@@ -115,6 +114,36 @@ void Table::skippingChain(int firstSeat) {
             continue;
         }
         previousRaised = opponentTurn(seat);
+    }
+}
+
+// An opponent facing the bet stays in and pays it, or folds.
+void Table::opponentAnswer(int seat) {
+    const bool staysIn = strategies_[seat]->staysIn(contextFor(seat));
+    // A seat that cannot pay in full folds, whatever it decided.
+    if (staysIn && int64_t{s_.cash[seat]} - s_.toCall >= 0) {
+        setStatus(seat, "Calls");
+        pay(seat, s_.toCall);
+        showCash(seat);
+        showPot();
+        act(seat, s_.toCall > 0 ? Move::Call : Move::Check, s_.toCall);
+        return;
+    }
+    clearSeatCards(seat);
+    setStatus(seat, "Folds");
+    s_.folded[seat] = true;
+    act(seat, Move::Fold, 0);
+    ++s_.seatsOut;
+    if (s_.seatsOut == 7) declareAllOutWin();
+    // The opener role passes on, never back to a seat before the folding one.
+    if (s_.openerSeat == seat) {
+        s_.openerSeat = You;
+        for (int next = seat - 1; next >= Robot; --next) {
+            if (s_.live(next)) {
+                s_.openerSeat = next;
+                break;
+            }
+        }
     }
 }
 

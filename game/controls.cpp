@@ -22,7 +22,7 @@ bool Table::press(const Press& p) {
     case Control::NewGame: return newGame();
     case Control::Options: return toggleOptions();
     case Control::Advice: return advice();
-    case Control::Rules: return showRules();
+    case Control::Rules: return true;  // the rules window asks nothing of the table
     case Control::Stats: return showStats();
     case Control::ResetStats: return resetStats();
     case Control::TypeInitialCash: return typeInitialCash(p.text);

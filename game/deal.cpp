@@ -42,19 +42,17 @@ void Table::prepareHand(std::span<const int> brokeSeatsCounted) {
     showAllCash();
 
     shuffleAndDeal();
-    drawTable();
+    layCards();
+    actions_.clear();
     HandStart start{s_.smallBet, s_.bigBet, s_.smallBlind, s_.bigBlind, s_.aiLevel, s_.cash, {}, {}};
     std::copy(s_.hole(You).begin(), s_.hole(You).end(), start.yourCards.begin());
     std::copy(s_.board().begin(), s_.board().end(), start.board.begin());
-    observer_->handStarted(start);
+    observers_.handStarted(start);
 
     s_.raiseAmount = s_.bigBlind;
     // The captions follow only the bets the options panel can set.
-    if (isSmallPanelBet(s_.raiseAmount)) {
-        display_.btnstay.caption = "Call";
-        display_.btnbet.caption = "Raise";
-    }
-    display_.btnbet.enabled = true;
+    if (isSmallPanelBet(s_.raiseAmount)) s_.callOffered = true;
+    s_.canRaise = true;
 }
 
 // The pot already holds the blind; a seat without chips pays nothing for it.
@@ -62,23 +60,24 @@ void Table::postBlind(int seat, bool big) {
     const int32_t amount = big ? s_.bigBlind : s_.smallBlind;
     const int32_t paid = s_.cash[seat] > 0 ? amount : 0;
     addTo(s_.cash[seat], -int64_t{paid});
-    observer_->blindPosted(seat, big, amount, paid);
+    actions_.push_back({seat, s_.street, big ? Move::Raise : Move::Call, paid, true});
+    observers_.blindPosted(seat, big, amount, paid);
 }
 
 // What the press wrote reaches the file before the box waits for the person.
 void Table::gameOver(const std::string& text) {
-    observer_->gameOver(text);
+    observers_.gameOver(text);
     commitWrites();
     host_.showMessage("Game over", text);
 }
 
 bool Table::deal() {
-    if (!display_.btnnew.enabled) return false;
+    if (!s_.canDeal) return false;
     beginAction();
-    display_.theresult.left = 456;
+    view_.result.left = 456;
     s_.potSettled = false;
-    for (int seat : kSeatOrder) display_.status[seat] = {display_.status[seat].text, LabelColor::White, false};
-    host_.eraseArea(kBoardArea);
+    for (int seat : kSeatOrder) view_.seats[seat].status = {view_.seats[seat].status.text, LabelColor::White, false};
+    clearBoard();
 
     // The hand just finished reaches the file here, before the game-over tests.
     // Its first refused write stops the deal: nothing is lost, and Deal stays enabled.
@@ -98,7 +97,7 @@ bool Table::deal() {
         std::none_of(kOpponents.begin(), kOpponents.end(), [&](int seat) { return s_.cash[seat] > 0; });
     if (s_.cash[You] <= 0 || opponentsBroke) {
         gameOver(s_.cash[You] <= 0 ? "You lose!" : "You win!");
-        display_.btnnew.enabled = false;
+        s_.canDeal = false;
         enableActions(false);
         return true;
     }
@@ -107,8 +106,8 @@ bool Table::deal() {
     s_.raised = {};
     s_.seatsOut = 0;
     s_.allOutDeclared = false;
-    display_.theresult.text.clear();
-    display_.btnnew.enabled = false;
+    view_.result.text.clear();
+    s_.canDeal = false;
     enableActions(true);
     s_.street = 1;
 

@@ -6,7 +6,7 @@
 namespace trelvist {
 
 bool Table::raise() {
-    if (!display_.btnbet.enabled) return false;
+    if (!s_.canRaise) return false;
     beginAction();
     chipSound();
     whitenStatuses();
@@ -22,7 +22,7 @@ bool Table::raise() {
 }
 
 void Table::raiseTheBet() {
-    display_.btnstay.caption = "Check";
+    s_.callOffered = false;
     const bool preflop = s_.street == 1;
     const int32_t bet = s_.street <= 2 ? s_.smallBet : s_.bigBet;
     pay(You, bet);
@@ -32,7 +32,7 @@ void Table::raiseTheBet() {
         pay(You, s_.smallBet);
         s_.toCall = s_.bigBet;
     }
-    observer_->acted(You, Move::Raise, preflop ? bet + s_.smallBet : bet);
+    act(You, Move::Raise, preflop ? bet + s_.smallBet : bet);
     setStatus(You, "");
     // Pre-flop only the seats up to the holder of the flag answer.
     const int raiser = preflop ? lastRaiser() : 0;
@@ -57,17 +57,17 @@ void Table::raiseTheBet() {
 }
 
 bool Table::checkOrCall() {
-    if (!display_.btnstay.enabled) return false;
+    if (!s_.canAct) return false;
     beginAction();
     s_.potSettled = false;
     setStatus(You, "");
-    display_.btnstay.caption = "Check";
+    s_.callOffered = false;
     whitenStatuses();
     if (s_.street == 1) s_.toCall = s_.smallBet;
     if (const int raiser = lastRaiser()) {
         settleRaise(raiser);
     } else {
-        observer_->acted(You, Move::Check, 0);
+        act(You, Move::Check, 0);
         for (int seat : kOpponents) setStatus(seat, "");
         s_.toCall = 0;
         stoppingChain(Freak, true);  // a check costs the human nothing
@@ -87,7 +87,7 @@ bool Table::checkOrCall() {
 void Table::settleRaise(int raiser) {
     s_.raised[raiser] = false;
     pay(You, s_.toCall);
-    observer_->acted(You, Move::Call, s_.toCall);
+    act(You, Move::Call, s_.toCall);
     showCash(You);
     if (s_.street == 1) {
         // Pre-flop the raiser itself answers too.
@@ -98,7 +98,7 @@ void Table::settleRaise(int raiser) {
             if (s_.live(seat)) opponentAnswer(seat);
     }
     showPot();
-    if (!s_.allOutDeclared) display_.btnbet.enabled = true;
+    if (!s_.allOutDeclared) s_.canRaise = true;
     s_.toCall = 0;
     if (s_.street >= 2 && s_.street <= 4) {
         for (int seat : kOpponents)
@@ -108,25 +108,25 @@ void Table::settleRaise(int raiser) {
 }
 
 bool Table::fold() {
-    if (!display_.btnpass.enabled) return false;
+    if (!s_.canAct) return false;
     beginAction();
     if (s_.soundOn) host_.playSound("chip4.wav");
-    observer_->acted(You, Move::Fold, 0);
+    act(You, Move::Fold, 0);
     if (const int raiser = lastRaiser()) {
         s_.raised[raiser] = false;
         for (int seat : laterStreetAnswerers(raiser))
             if (s_.live(seat)) opponentAnswer(seat);
     }
     s_.potSettled = false;
-    eraseSeatCards(You);
+    clearSeatCards(You);
     whitenStatuses();
     setStatus(You, "Folds");
-    display_.btnstay.caption = "Check";
+    s_.callOffered = false;
     s_.street = 5;
-    display_.btnnew.enabled = true;
+    s_.canDeal = true;
     enableActions(false);
     s_.folded[You] = true;
-    drawTable();
+    layCards();
     showdown();
     commitWrites();
     return true;

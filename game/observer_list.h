@@ -1,6 +1,5 @@
 #pragma once
-// The table tells one observer; this one passes every event on to several (the paced playback
-// and the hand log both watch), in the order they were added.
+// Passes every event of the table on to any number of observers, in the order they were added.
 #include <vector>
 
 #include "game/table_observer.h"
@@ -27,6 +26,9 @@ public:
     void handEnded(int32_t pot, std::string_view result) override { tell(&TableObserver::handEnded, pot, result); }
     void cashSet(int32_t value) override { tell(&TableObserver::cashSet, value); }
     void gameOver(std::string_view text) override { tell(&TableObserver::gameOver, text); }
+    void tableChanged(const TableView& view, const TableChange& change) override {
+        tell(&TableObserver::tableChanged, view, change);
+    }
 
 private:
     template <class... Params, class... Args>

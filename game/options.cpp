@@ -1,4 +1,4 @@
-// The options panel and the statistics and rules windows.
+// The options panel and the statistics window.
 #include <algorithm>
 
 #include "game/saturate.h"
@@ -17,25 +17,25 @@ constexpr int32_t kHighestAccepted = 1000000;
 }  // namespace
 
 bool Table::toggleOptions() {
-    display_.panel.visible = !display_.panel.visible;
+    view_.panel.visible = !view_.panel.visible;
     return true;
 }
 
 bool Table::closeOptions() {
-    if (!display_.panel.visible) return false;
-    display_.panel.visible = false;
+    if (!view_.panel.visible) return false;
+    view_.panel.visible = false;
     return true;
 }
 
 bool Table::typeInitialCash(const std::string& text) {
-    if (!display_.panel.visible) return false;
-    display_.panel.money = firstCharacters(text, kEditBoxLength);
+    if (!view_.panel.visible) return false;
+    view_.panel.initialCashText = firstCharacters(text, kEditBoxLength);
     return true;
 }
 
 bool Table::typePlayUntil(const std::string& text) {
-    if (!display_.panel.visible) return false;
-    display_.panel.until = firstCharacters(text, kEditBoxLength);
+    if (!view_.panel.visible) return false;
+    view_.panel.playUntilText = firstCharacters(text, kEditBoxLength);
     return true;
 }
 
@@ -53,10 +53,10 @@ static bool acceptedNumber(Host& host, const std::string& text, int32_t& value) 
 }
 
 bool Table::enterInitialCash() {
-    if (!display_.panel.visible) return false;
+    if (!view_.panel.visible) return false;
     beginAction();
     int32_t value = 0;
-    if (!acceptedNumber(host_, display_.panel.money, value)) return true;
+    if (!acceptedNumber(host_, view_.panel.initialCashText, value)) return true;
     s_.initialCash = value;
     host_.showMessage("", "New initial cash value confirmation");
     writeInt(kCashSection, kInitialKey, value);
@@ -65,16 +65,16 @@ bool Table::enterInitialCash() {
         s_.cash[seat] = value;
         showCash(seat);
     }
-    observer_->cashSet(value);
+    observers_.cashSet(value);
     commitWrites();
     return true;
 }
 
 bool Table::enterPlayUntil() {
-    if (!display_.panel.visible) return false;
+    if (!view_.panel.visible) return false;
     beginAction();
     int32_t value = 0;
-    if (!acceptedNumber(host_, display_.panel.until, value)) return true;
+    if (!acceptedNumber(host_, view_.panel.playUntilText, value)) return true;
     s_.playUntil = value;
     host_.showMessage("", "New until value confirmation");
     writeInt(kCashSection, kUntilKey, value);
@@ -84,14 +84,14 @@ bool Table::enterPlayUntil() {
 
 // Every press runs, also one that cannot move the position past either end.
 bool Table::stepLimits(bool up) {
-    if (!display_.panel.visible) return false;
+    if (!view_.panel.visible) return false;
     beginAction();
-    PanelDisplay& panel = display_.panel;
-    panel.upDown1 = std::clamp(panel.upDown1 + (up ? 1 : -1), 1, 5);
-    s_.smallBet = 2 * panel.upDown1;
-    s_.bigBet = 4 * panel.upDown1;
-    panel.label3 = std::to_string(s_.smallBet);
-    panel.label4 = std::to_string(s_.bigBet);
+    PanelView& panel = view_.panel;
+    panel.limitsStep = std::clamp(panel.limitsStep + (up ? 1 : -1), 1, 5);
+    s_.smallBet = 2 * panel.limitsStep;
+    s_.bigBet = 4 * panel.limitsStep;
+    panel.smallBetText = std::to_string(s_.smallBet);
+    panel.bigBetText = std::to_string(s_.bigBet);
     writeInt(kBetSection, kSmallKey, s_.smallBet);
     writeInt(kBetSection, kBigKey, s_.bigBet);
     commitWrites();
@@ -99,20 +99,20 @@ bool Table::stepLimits(bool up) {
 }
 
 void Table::selectCardBack(int item) {
-    display_.panel.cardbacks = item;
+    view_.panel.cardBackItem = item;
     s_.cardBack = kFirstBack + item;
-    drawTable();
+    layCards();
     writeInt(kCardSection, kBackKey, s_.cardBack);
 }
 
 void Table::selectLevel(int item) {
-    display_.panel.levels = item;
+    view_.panel.levelItem = item;
     s_.aiLevel = kLevelValues[item];
     writeInt(kLevelsSection, kCompKey, s_.aiLevel);
 }
 
 bool Table::chooseCardBack(int item) {
-    if (!display_.panel.visible || item < 0 || item > 7) return false;
+    if (!view_.panel.visible || item < 0 || item > 7) return false;
     beginAction();
     selectCardBack(item);
     commitWrites();
@@ -120,7 +120,7 @@ bool Table::chooseCardBack(int item) {
 }
 
 bool Table::chooseLevel(int item) {
-    if (!display_.panel.visible || item < 0 || item > 3) return false;
+    if (!view_.panel.visible || item < 0 || item > 3) return false;
     beginAction();
     selectLevel(item);
     commitWrites();
@@ -128,41 +128,32 @@ bool Table::chooseLevel(int item) {
 }
 
 bool Table::toggleSound() {
-    if (!display_.panel.visible) return false;
+    if (!view_.panel.visible) return false;
     beginAction();
     s_.soundOn = !s_.soundOn;
-    display_.panel.soundOff1 = s_.soundOn ? "On" : "Off";
+    view_.panel.soundText = s_.soundOn ? "On" : "Off";
     writeBool(kSettingsSection, kSoundKey, s_.soundOn);
     commitWrites();
     return true;
 }
 
 bool Table::showStats() {
-    display_.lblhandsplayed = std::to_string(s_.handsPlayed);
-    display_.lblhandswon = std::to_string(s_.handsWon);
-    display_.lblshowdowns = std::to_string(s_.showdownCount);
-    statsWindowOpen_ = true;
-    host_.showWindow(ModalWindow::Stats);
-    statsWindowOpen_ = false;
+    view_.stats.handsPlayed = std::to_string(s_.handsPlayed);
+    view_.stats.handsWon = std::to_string(s_.handsWon);
+    view_.stats.showdowns = std::to_string(s_.showdownCount);
     return true;
 }
 
 bool Table::resetStats() {
-    if (!statsWindowOpen_) return false;
     beginAction();
     s_.showdownCount = 0;
     s_.handsPlayed = 0;
     s_.handsWon = 0;
-    display_.lblhandsplayed = "0";
-    display_.lblhandswon = "0";
-    display_.lblshowdowns = "0";
+    view_.stats.handsPlayed = "0";
+    view_.stats.handsWon = "0";
+    view_.stats.showdowns = "0";
     writeStats();
     commitWrites();
-    return true;
-}
-
-bool Table::showRules() {
-    host_.showWindow(ModalWindow::Rules);
     return true;
 }
 

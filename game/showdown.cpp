@@ -26,7 +26,7 @@ int resultLeft(int width, int current) {
 }  // namespace
 
 void Table::finishHandButtons() {
-    display_.btnnew.enabled = true;
+    s_.canDeal = true;
     enableActions(false);
 }
 
@@ -35,7 +35,7 @@ void Table::showdown() {
     std::array<int32_t, kSeatSlots> value{};  // the hand's category and ranks
     std::array<int32_t, kSeatSlots> entry{};
     std::array<int32_t, kSeatSlots> score{};
-    const std::span<Card, 7> slot = s_.evalSlots();
+    std::array<Card, 7> slot{};
     for (int i = 0; i < 5; ++i) slot[2 + i] = s_.board()[i];
     for (int seat : kSeatOrder) {
         slot[0] = s_.hole(seat)[0];
@@ -45,7 +45,7 @@ void Table::showdown() {
         entry[seat] = hand.handValue;
         score[seat] = showdownScore(hand);
     }
-    drawTable();
+    layCards();
     std::array<bool, kSeatSlots> takesPart{};
     for (int seat : kSeatOrder) {
         takesPart[seat] = !s_.folded[seat] && s_.cash[seat] >= 1;
@@ -67,7 +67,7 @@ void Table::showdown() {
     int winners = 0;
     for (int seat : kSeatOrder) {
         if (entry[seat] != best) continue;
-        display_.status[seat].italic = true;
+        view_.seats[seat].status.italic = true;
         setStatusColor(seat, LabelColor::Yellow);
         ++winners;
         const std::string piece = seat == You ? "You "
@@ -78,8 +78,8 @@ void Table::showdown() {
     }
     const bool youWin = entry[You] == best;
     text += !youWin && width < 12 ? "wins" : "win";
-    display_.theresult.left = resultLeft(width, display_.theresult.left);
-    display_.theresult.text = text;
+    view_.result.left = resultLeft(width, view_.result.left);
+    view_.result.text = text;
 
     const bool paying = !s_.potSettled && s_.seatsOut != 7;
     if (paying) {
@@ -89,7 +89,7 @@ void Table::showdown() {
         // after the human's fold takes the pot unseen.
         if (!s_.uncontested)
             for (int seat : kSeatOrder)
-                if (takesPart[seat]) observer_->showedDown(seat, {s_.hole(seat)[0], s_.hole(seat)[1]}, handName(value[seat]));
+                if (takesPart[seat]) observers_.showedDown(seat, {s_.hole(seat)[0], s_.hole(seat)[1]}, handName(value[seat]));
         if (!s_.folded[You]) addTo(s_.showdownCount, 1);
         addTo(s_.handsPlayed, 1);
         // When no seat takes part the placeholders name a winner, but nobody is paid.
@@ -98,12 +98,12 @@ void Table::showdown() {
             if (youWin) {
                 addTo(s_.cash[You], share);
                 addTo(s_.handsWon, 1);
-                observer_->potPaid(You, share);
+                observers_.potPaid(You, share);
             }
             for (int seat : kOpponents) {
                 if (entry[seat] != best) continue;
                 addTo(s_.cash[seat], share);
-                observer_->potPaid(seat, share);
+                observers_.potPaid(seat, share);
             }
         }
         if (s_.soundOn) host_.playSound("chip4.wav");
@@ -112,13 +112,13 @@ void Table::showdown() {
     }
     for (int seat : {Freak, Geek, Master, Champ, Pinhead, Expert, Robot, You}) showCash(seat);
     finishHandButtons();
-    if (paying) observer_->handEnded(s_.pot, text);
+    if (paying) observers_.handEnded(s_.pot, text);
 
     const int64_t target = int64_t{s_.initialCash} + s_.playUntil;
     for (int seat : kSeatOrder) {
         if (s_.cash[seat] >= target) {
             gameOver(seat == You ? "You win!" : std::string(kSeatName[seat]) + " wins");
-            display_.btnnew.enabled = false;
+            s_.canDeal = false;
         }
     }
 }
@@ -133,21 +133,21 @@ void Table::declareAllOutWin() {
 void Table::allOutWin() {
     for (int seat : kOpponents) {
         if (s_.cash[seat] <= 0) continue;
-        eraseSeatCards(seat);
+        clearSeatCards(seat);
         setStatus(seat, "Folds");
         s_.folded[seat] = true;
     }
     finishHandButtons();
-    display_.theresult.left = 462;
-    display_.theresult.text = "You win";
+    view_.result.left = 462;
+    view_.result.text = "You win";
     addTo(s_.cash[You], s_.pot);
-    observer_->potPaid(You, s_.pot);
+    observers_.potPaid(You, s_.pot);
     showCash(You);
     if (s_.soundOn) host_.playSound("chip4.wav");
-    observer_->handEnded(s_.pot, display_.theresult.text);
+    observers_.handEnded(s_.pot, view_.result.text);
     if (int64_t{s_.cash[You]} >= int64_t{s_.initialCash} + s_.playUntil) {
         gameOver("You win!");
-        display_.btnnew.enabled = false;
+        s_.canDeal = false;
     }
     addTo(s_.handsPlayed, 1);
     addTo(s_.handsWon, 1);

@@ -12,7 +12,7 @@ namespace trelvist {
 void Table::loadStoredGame() {
     const StoredGame stored = readStoredGame(settings_);
     s_.soundOn = stored.soundOn;
-    display_.panel.soundOff1 = s_.soundOn ? "On" : "Off";
+    view_.panel.soundText = s_.soundOn ? "On" : "Off";
     s_.showdownCount = stored.showdownCount;
     s_.handsPlayed = stored.handsPlayed;
     s_.handsWon = stored.handsWon;
@@ -30,16 +30,16 @@ void Table::fillPanel() {
     selectCardBack(std::min(s_.cardBack - kFirstBack, 7));
     for (int item = 0; item < 4; ++item)
         if (kLevelValues[item] == s_.aiLevel) selectLevel(item);
-    display_.panel.money = std::to_string(s_.initialCash);
-    display_.panel.until = std::to_string(s_.playUntil);
+    view_.panel.initialCashText = std::to_string(s_.initialCash);
+    view_.panel.playUntilText = std::to_string(s_.playUntil);
 }
 
 void Table::startUp() {
     beginAction();
-    display_.theresult.left = 460;
+    view_.result.left = 460;
     s_.potSettled = false;
-    display_.btnnew.enabled = false;
-    display_.panel.visible = false;
+    s_.canDeal = false;
+    view_.panel.visible = false;
     s_.openerSeat = 1;
 
     loadStoredGame();
@@ -56,8 +56,8 @@ void Table::startUp() {
 
     s_.blindSeat = 1;
     s_.openerSeat = 1;
-    display_.panel.label3 = std::to_string(s_.smallBet);
-    display_.panel.label4 = std::to_string(s_.bigBet);
+    view_.panel.smallBetText = std::to_string(s_.smallBet);
+    view_.panel.bigBetText = std::to_string(s_.bigBet);
     for (int seat : kOpponents) setStatus(seat, "");
 
     prepareHand(kSeatOrder);
@@ -96,7 +96,7 @@ void Table::postFirstBlinds() {
 // No seat holds chips: there is no hand to deal.
 void Table::gameOverAtStart() {
     gameOver("You lose!");
-    display_.btnnew.enabled = false;
+    s_.canDeal = false;
     enableActions(false);
 }
 
@@ -107,15 +107,15 @@ bool Table::newGame() {
     whitenStatuses();
 
     int32_t v = 0;
-    if (!parseWholeNumber(display_.panel.money, v)) {
-        host_.reportError("'" + display_.panel.money + "' is not a valid integer value");
+    if (!parseWholeNumber(view_.panel.initialCashText, v)) {
+        host_.reportError("'" + view_.panel.initialCashText + "' is not a valid integer value");
         return true;
     }
     for (int seat : kSeatOrder) s_.cash[seat] = v;
     s_.initialCash = v;
 
     setStatus(You, "");
-    display_.theresult.text.clear();
+    view_.result.text.clear();
     s_.raised = {};
     s_.folded = {};
     s_.street = 1;
@@ -124,9 +124,9 @@ bool Table::newGame() {
     s_.blindSeat = 1;
     s_.allOutDeclared = false;
 
-    display_.btnnew.enabled = false;
+    s_.canDeal = false;
     enableActions(true);
-    host_.eraseArea(kBoardArea);
+    clearBoard();
     for (int seat : kOpponents) setStatus(seat, "");
 
     prepareHand(kSeatOrder);

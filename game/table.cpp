@@ -9,35 +9,57 @@
 
 namespace trelvist {
 
-Table::Table(Host& host, SettingsStore& settings) : host_(host), settings_(settings) {}
+Table::Table(Host& host, SettingsStore& settings) : host_(host), settings_(settings) {
+    for (int seat : kSeatOrder) view_.seats[seat].name = kSeatName[seat];
+    for (int seat : kOpponents) strategies_[seat] = makeStrategy("Classic", strategyTools());
+}
+
+void Table::setStrategy(int seat, std::unique_ptr<SeatStrategy> strategy) { strategies_[seat] = std::move(strategy); }
+
+SeatContext Table::contextFor(int seat) const {
+    SeatContext context;
+    context.seat = seat;
+    context.hole = s_.holes[seat];
+    context.board = std::span<const Card>(s_.board()).first(s_.boardShown());
+    context.street = s_.street;
+    context.pot = s_.pot;
+    context.toPay = s_.toCall;
+    context.smallBet = s_.smallBet;
+    context.bigBet = s_.bigBet;
+    for (int other : kSeatOrder) context.inHand[other] = s_.live(other);
+    context.seatsOut = s_.seatsOut;
+    context.cash = s_.cash;
+    context.level = s_.aiLevel;
+    context.actions = actions_;
+    return context;
+}
+
+void Table::act(int seat, Move move, int32_t amount) {
+    actions_.push_back({seat, s_.street, move, amount, false});
+    observers_.acted(seat, move, amount);
+}
 
 void Table::pay(int seat, int64_t amount) {
     addTo(s_.cash[seat], -amount);
     addTo(s_.pot, amount);
 }
 
-void Table::showCash(int seat) { display_.cashLabel[seat] = std::to_string(s_.cash[seat]); }
+void Table::showCash(int seat) { view_.seats[seat].cash = std::to_string(s_.cash[seat]); }
 
 void Table::showAllCash() {
     for (int seat : kSeatOrder) showCash(seat);
 }
 
-void Table::showPot() { display_.betsize = std::to_string(s_.pot); }
+void Table::showPot() { view_.pot = std::to_string(s_.pot); }
 
-void Table::setStatus(int seat, std::string_view text) { display_.status[seat].text = text; }
+void Table::setStatus(int seat, std::string_view text) { view_.seats[seat].status.text = text; }
 
-void Table::setStatusColor(int seat, LabelColor color) { display_.status[seat].color = color; }
+void Table::setStatusColor(int seat, LabelColor color) { view_.seats[seat].status.color = color; }
 
 void Table::whitenStatuses() {
     for (int seat : kSeatOrder) setStatusColor(seat, LabelColor::White);
 }
 
-void Table::eraseSeatCards(int seat) { host_.eraseArea(kCardArea[seat]); }
-
-void Table::copyHoleToSubject(int seat) {
-    s_.subject()[0] = s_.hole(seat)[0];
-    s_.subject()[1] = s_.hole(seat)[1];
-}
 
 void Table::chipSound() {
     if (!s_.soundOn) return;
@@ -51,9 +73,8 @@ void Table::cardSound() {
 }
 
 void Table::enableActions(bool enabled) {
-    display_.btnstay.enabled = enabled;
-    display_.btnbet.enabled = enabled;
-    display_.btnpass.enabled = enabled;
+    s_.canAct = enabled;
+    s_.canRaise = enabled;
 }
 
 void Table::beginAction() { writeErrorReported_ = false; }

@@ -1,6 +1,6 @@
 #pragma once
-// What happens at the table, told as it happens: for the paced playback, the hand log and the
-// history files. The engine calls these in the order of play; an observer only watches, and
+// What happens at the table, told as it happens: for the paced playback, the hand log, the
+// history files and the script tool's trace. The engine calls these in the order of play; an observer only watches, and
 // nothing it does reaches the game.
 #include <array>
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "game/cards.h"
+#include "game/table_view.h"
 
 namespace trelvist {
 
@@ -45,6 +46,8 @@ public:
     // The initial cash typed into the options panel: every seat's cash is set to it.
     virtual void cashSet(int32_t /*value*/) {}
     virtual void gameOver(std::string_view /*text*/) {}
+    // The cards on the table changed: `view` is the table as it now shows.
+    virtual void tableChanged(const TableView& /*view*/, const TableChange& /*change*/) {}
 };
 
 }  // namespace trelvist

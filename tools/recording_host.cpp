@@ -1,21 +1,25 @@
 #include "tools/recording_host.h"
 
+#include "tools/paint_steps.h"
+
 namespace trelvist::tools {
 
 using nlohmann::ordered_json;
 
-void RecordingHost::paintBackground() { log_.add("felt", true); }
-
-void RecordingHost::eraseArea(Rect area) {
-    log_.add("erase", ordered_json::array({area.left, area.top, area.right, area.bottom}));
+// The trace lists the felt, wiped areas and cards drawn; corner trims only tidy the pixels of
+// a card already drawn, and are left out.
+void RecordingHost::tableChanged(const TableView& view, const TableChange& change) {
+    for (const PaintStep& step : paintSteps(view, change)) {
+        switch (step.kind) {
+        case PaintStep::Kind::Felt: log_.add("felt", true); break;
+        case PaintStep::Kind::Erase:
+            log_.add("erase", ordered_json::array({step.area.left, step.area.top, step.area.right, step.area.bottom}));
+            break;
+        case PaintStep::Kind::Draw: log_.add("draw", ordered_json::array({step.picture, step.at.x, step.at.y})); break;
+        case PaintStep::Kind::Trim: break;
+        }
+    }
 }
-
-void RecordingHost::drawCard(int picture, int x, int y) {
-    log_.add("draw", ordered_json::array({picture, x, y}));
-}
-
-// The trace leaves corner trims out: they only tidy the pixels of a card already drawn.
-void RecordingHost::trimCorners(int, int, bool) {}
 
 void RecordingHost::playSound(const std::string& file) { log_.add("sound", file); }
 
@@ -29,11 +33,5 @@ bool RecordingHost::askYesNo(const std::string& caption, const std::string& text
 }
 
 void RecordingHost::reportError(const std::string& text) { log_.add("error", text); }
-
-void RecordingHost::showWindow(ModalWindow window) {
-    const char* name = window == ModalWindow::Odds ? "odds" : window == ModalWindow::Stats ? "stats" : "rules";
-    log_.add("window", name);
-    if (windowAction_) windowAction_();
-}
 
 }  // namespace trelvist::tools

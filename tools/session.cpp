@@ -1,7 +1,6 @@
 #include "tools/session.h"
 
 #include <exception>
-#include <functional>
 
 #include "tools/trace.h"
 
@@ -33,25 +32,44 @@ ordered_json Session::run(const ScriptLine& line) {
         {"ignored", ignored},
         {"rng", {{"draws", rng ? rng->draws() : 0}, {"state", std::to_string(rng ? rng->state() : 0)}}},
         {"events", log_.take()},
-        {"state", table_ ? stateJson(table_->state()) : ordered_json()},
-        {"ui", table_ ? displayJson(table_->display()) : ordered_json()},
+        {"state", table_ ? stateJson(table_->state(), table_->odds()) : ordered_json()},
+        {"ui", table_ ? viewJson(table_->view()) : ordered_json()},
     };
 }
 
 bool Session::perform(const Command& command) {
     const bool press = command.verb == Verb::Press;
     host_.setAnswer(press && command.press.control == Control::NewGame && command.choice);
-    // Reset is pressed inside the statistics window, which `reset` opens and closes.
-    const bool reset = press && command.press.control == Control::ResetStats;
-    host_.setWindowAction(reset ? [this] { table_->press({Control::ResetStats}); } : std::function<void()>{});
     switch (command.verb) {
     case Verb::Clock: host_.setClock(command.number); return true;
     case Verb::Writes: store_.setRefusing(command.choice); return true;
-    case Verb::Start: table_.emplace(host_, store_).startUp(); return true;
+    case Verb::Start:
+        table_.emplace(host_, store_);
+        table_->addObserver(host_);
+        table_->startUp();
+        return true;
     case Verb::Repaint: table_->redraw(); return true;
     case Verb::Press: break;
     }
-    return table_->press(reset ? Press{Control::Stats} : command.press);
+    // The modal windows open with what the table answers, and close with their Ok at once;
+    // Reset is pressed inside the statistics window.
+    switch (command.press.control) {
+    case Control::Advice:
+        table_->advice();
+        host_.windowShown("odds");
+        return true;
+    case Control::Rules: host_.windowShown("rules"); return true;
+    case Control::Stats:
+        table_->showStats();
+        host_.windowShown("stats");
+        return true;
+    case Control::ResetStats:
+        table_->showStats();
+        host_.windowShown("stats");
+        table_->resetStats();
+        return true;
+    default: return table_->press(command.press);
+    }
 }
 
 }  // namespace trelvist::tools

@@ -25,13 +25,13 @@ ordered_json pictures(const Deck& deck) {
     return list;
 }
 
-ordered_json button(const ButtonState& b) { return {{"caption", b.caption}, {"enabled", b.enabled}}; }
+ordered_json button(const ButtonView& b) { return {{"caption", b.caption}, {"enabled", b.enabled}}; }
 
-ordered_json movable(const MovableLabel& label) { return {{"text", label.text}, {"left", label.left}}; }
+ordered_json placed(const PlacedText& label) { return {{"text", label.text}, {"left", label.left}}; }
 
 }  // namespace
 
-ordered_json stateJson(const TableState& s) {
+ordered_json stateJson(const TableState& s, const OddsRoutine& odds) {
     ordered_json board = ordered_json::array();
     for (const Card& card : s.board()) board.push_back(picture(card));
     return {
@@ -41,7 +41,7 @@ ordered_json stateJson(const TableState& s) {
         {"smallBet", s.smallBet}, {"bigBet", s.bigBet}, {"smallBlind", s.smallBlind}, {"bigBlind", s.bigBlind},
         {"initialCash", s.initialCash}, {"playUntil", s.playUntil},
         {"handsPlayed", s.handsPlayed}, {"handsWon", s.handsWon}, {"showdownCount", s.showdownCount},
-        {"soundOn", s.soundOn}, {"aiLevel", s.aiLevel}, {"cardBack", s.cardBack}, {"strength", s.strength},
+        {"soundOn", s.soundOn}, {"aiLevel", s.aiLevel}, {"cardBack", s.cardBack}, {"strength", odds.strength()},
         {"cash", bySeat(kSeatOrder, [&](int seat) { return s.cash[seat]; })},
         {"folded", bySeat(kSeatOrder, [&](int seat) { return s.folded[seat]; })},
         {"raised", bySeat(kOpponents, [&](int seat) { return s.raised[seat]; })},
@@ -54,26 +54,26 @@ ordered_json stateJson(const TableState& s) {
     };
 }
 
-ordered_json displayJson(const Display& d) {
-    const PanelDisplay& p = d.panel;
+ordered_json viewJson(const TableView& v) {
+    const PanelView& p = v.panel;
     return {
         {"status", bySeat(kSeatOrder, [&](int seat) {
-             const StatusLabel& label = d.status[seat];
+             const StatusLabel& label = v.seats[seat].status;
              return ordered_json{{"text", label.text},
                                  {"color", label.color == LabelColor::Yellow ? "yellow" : "white"},
                                  {"italic", label.italic}};
          })},
-        {"cashLabel", bySeat(kSeatOrder, [&](int seat) { return d.cashLabel[seat]; })},
-        {"betsize", d.betsize},
-        {"theresult", movable(d.theresult)},
-        {"buttons", {{"btnnew", button(d.btnnew)}, {"btnstay", button(d.btnstay)},
-                     {"btnbet", button(d.btnbet)}, {"btnpass", button(d.btnpass)}}},
-        {"panel", {{"visible", p.visible}, {"money", p.money}, {"until", p.until},
-                   {"Label3", p.label3}, {"Label4", p.label4}, {"SoundOff1", p.soundOff1},
-                   {"cardbacks", p.cardbacks}, {"Levels", p.levels}, {"UpDown1", p.upDown1}}},
-        {"prob", movable(d.prob)},
-        {"statsLabels", {{"lblhandsplayed", d.lblhandsplayed}, {"lblhandswon", d.lblhandswon},
-                         {"lblshowdowns", d.lblshowdowns}}},
+        {"cashLabel", bySeat(kSeatOrder, [&](int seat) { return v.seats[seat].cash; })},
+        {"betsize", v.pot},
+        {"theresult", placed(v.result)},
+        {"buttons", {{"btnnew", button(v.deal)}, {"btnstay", button(v.checkOrCall)},
+                     {"btnbet", button(v.raise)}, {"btnpass", button(v.fold)}}},
+        {"panel", {{"visible", p.visible}, {"money", p.initialCashText}, {"until", p.playUntilText},
+                   {"Label3", p.smallBetText}, {"Label4", p.bigBetText}, {"SoundOff1", p.soundText},
+                   {"cardbacks", p.cardBackItem}, {"Levels", p.levelItem}, {"UpDown1", p.limitsStep}}},
+        {"prob", placed(v.oddsRating)},
+        {"statsLabels", {{"lblhandsplayed", v.stats.handsPlayed}, {"lblhandswon", v.stats.handsWon},
+                         {"lblshowdowns", v.stats.showdowns}}},
     };
 }
 

@@ -1,13 +1,13 @@
 #pragma once
-// The state and display parts of a trace line, with the field names the trace format fixes.
+// The state and view parts of a trace line, with the field names the trace format fixes.
 #include <nlohmann/json.hpp>
 
-#include "game/display.h"
 #include "game/table.h"
 
 namespace trelvist::tools {
 
-nlohmann::ordered_json stateJson(const TableState& state);
-nlohmann::ordered_json displayJson(const Display& display);
+// The strength is the odds routine's, the last estimate on which the next builds.
+nlohmann::ordered_json stateJson(const TableState& state, const OddsRoutine& odds);
+nlohmann::ordered_json viewJson(const TableView& view);
 
 }  // namespace trelvist::tools

@@ -1,15 +1,12 @@
-// The odds routine: a Monte Carlo estimate of a two-card hand against six simulated hands,
-// used by every opponent decision and by the human's Advice.
+#include "game/odds_routine.h"
+
 #include "game/evaluator.h"
 #include "game/saturate.h"
 #include "game/stir.h"
-#include "game/table.h"
 
 namespace trelvist {
 
 namespace {
-
-constexpr int32_t kAdviceLevel = 2000;
 
 // The hand value of seven slots. Out of line: with the evaluator inlined three times into the
 // routine, its loop ran about a tenth slower, short of registers for the stirring.
@@ -26,30 +23,10 @@ int32_t levelDivisor(int32_t level) {
     }
 }
 
-struct Rating {
-    int32_t below;
-    bool onlyPreflop, onlyLater;
-    int left;
-    const char* caption;
-};
-// Tested in order; each test that holds overrides the earlier ones.
-constexpr Rating kRatings[] = {
-    {200, false, false, 70, "Excellent"},
-    {60, false, false, 92, "Great"},
-    {50, false, false, 70, "Very Good"},
-    {40, false, false, 97, "Good"},
-    {30, false, false, 75, "Average"},
-    {20, true, false, 36, "Below Average"},
-    {15, false, true, 36, "Below Average"},
-    {5, false, false, 97, "Poor"},
-};
-
-}  // namespace
-
 // The fixed pre-flop adjustment for the two hole cards; later lines override earlier ones.
-int Table::holeCardAdjustment() const {
-    const Card a = s_.subject()[0];
-    const Card b = s_.subject()[1];
+int holeCardAdjustment(const std::array<Card, 2>& hole) {
+    const Card a = hole[0];
+    const Card b = hole[1];
     const int r1 = a.rank, r2 = b.rank;
     const bool suited = a.suit == b.suit;
     int adjustment = 0;
@@ -63,16 +40,19 @@ int Table::holeCardAdjustment() const {
     return adjustment;
 }
 
-OddsEstimate Table::estimateOdds() {
-    const std::span<Card, 7> slot = s_.evalSlots();
-    const std::span<const Card, 5> board = s_.board();
-    Deck& odds = s_.oddsDeck;
-    const int street = s_.street;
+}  // namespace
+
+OddsEstimate OddsRoutine::estimate(const std::array<Card, 2>& hole, int32_t level) {
+    // Every street sets all seven slots before the first evaluation.
+    std::array<Card, 7> slot{};
+    const std::span<const Card, 5> board = table_.board();
+    Deck& odds = table_.oddsDeck;
+    const int street = table_.street;
     int adjustment = 0;
     int64_t won = 0;
     bool noRaise = false;
-    slot[0] = s_.subject()[0];
-    slot[1] = s_.subject()[1];
+    slot[0] = hole[0];
+    slot[1] = hole[1];
 
     // The hand with the flop alone: the two unused slots hold cards that never count.
     auto withFlopOnly = [&] {
@@ -88,11 +68,11 @@ OddsEstimate Table::estimateOdds() {
         const int32_t v = withFlopOnly();
         const int r1 = slot[0].rank, r2 = slot[1].rank;
         // The strong-start bonus peeks at the flop the table does not show yet.
-        if (s_.aiLevel != kAdviceLevel &&
+        if (level != kAdviceLevel &&
             ((v > 100 && r1 > 7 && r2 > 7) || (v > 108 && r1 > 5 && r2 > 8) || (v > 108 && r1 > 8 && r2 > 5)))
             adjustment = 20;
-        if (adjustment != 20) adjustment = holeCardAdjustment();
-    } else if (rng_.below(100) > 50) {
+        if (adjustment != 20) adjustment = holeCardAdjustment(hole);
+    } else if (random_.below(100) > 50) {
         noRaise = true;
     }
     if (street == 2) {
@@ -104,12 +84,12 @@ OddsEstimate Table::estimateOdds() {
             noRaise = true;
     }
 
-    const int realBoard = s_.boardShown();
-    const int64_t deals = int64_t{s_.aiLevel} + 1;
+    const int realBoard = table_.boardShown();
+    const int64_t deals = int64_t{level} + 1;
     for (int64_t simulated = 0; simulated < deals; ++simulated) {
-        stirDeck(odds, 101, rng_);
-        slot[0] = s_.subject()[0];
-        slot[1] = s_.subject()[1];
+        stirDeck(odds, 101, random_);
+        slot[0] = hole[0];
+        slot[1] = hole[1];
         // Pre-flop slots 5 and 6 keep what the last evaluation left in them.
         switch (street) {
             case 1: slot[2] = odds[48]; slot[3] = odds[49]; slot[4] = odds[50]; break;
@@ -128,27 +108,9 @@ OddsEstimate Table::estimateOdds() {
         if (matched == 6) ++won;
     }
 
-    if (const int32_t divisor = levelDivisor(s_.aiLevel)) s_.strength = saturate(won / divisor);
-    addTo(s_.strength, adjustment);
-    return {s_.strength, noRaise};
-}
-
-bool Table::advice() {
-    beginAction();
-    copyHoleToSubject(You);
-    const int32_t level = s_.aiLevel;
-    s_.aiLevel = kAdviceLevel;
-    estimateOdds();
-    s_.aiLevel = level;
-    if (s_.strength < 0) s_.strength = 1;
-    for (const Rating& rating : kRatings) {
-        if (s_.strength >= rating.below) continue;
-        if (rating.onlyPreflop && s_.street != 1) continue;
-        if (rating.onlyLater && s_.street == 1) continue;
-        display_.prob = {rating.caption, rating.left};
-    }
-    host_.showWindow(ModalWindow::Odds);
-    return true;
+    if (const int32_t divisor = levelDivisor(level)) strength_ = saturate(won / divisor);
+    addTo(strength_, adjustment);
+    return {strength_, noRaise};
 }
 
 }  // namespace trelvist
