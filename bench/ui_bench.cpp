@@ -196,13 +196,13 @@ history::HandHistory& thousandHands() {
     static history::HandHistory history(scratch().filePath("history").toStdString(),
                                         [] { return int64_t{1796737501}; }, nullptr);
     if (!history.log().hands().empty()) return history;
-    table.setObserver(&history.log());
+    table.addObserver(history.log());
     table.startUp();
     while (history.log().hands().size() < 1000) {
         const bool fold = history.log().hands().size() % 3 == 0;
-        for (int press = 0; table.display().btnstay.enabled; ++press)
+        for (int press = 0; table.view().checkOrCall.enabled; ++press)
             table.press({fold && press == 1 ? Control::Fold : Control::CheckOrCall});
-        table.press({table.display().btnnew.enabled ? Control::Deal : Control::NewGame});
+        table.press({table.view().deal.enabled ? Control::Deal : Control::NewGame});
     }
     return history;
 }

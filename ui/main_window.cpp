@@ -57,7 +57,7 @@ QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 QFont seatFont(Weight weight) { return pixelFont("Verdana", 11, weight); }
 
-void showButton(QPushButton* button, const ButtonState& state) {
+void showButton(QPushButton* button, const ButtonView& state) {
     button->setText(qs(state.caption));
     button->setEnabled(state.enabled);
 }
@@ -124,8 +124,8 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     playback_ = new Playback(this);
     playback_->setSpeed(prefs_.playbackSpeed());
     viewMenu_->showSpeed(playback_->speed());
-    connect(playback_, &Playback::beatShown, this, [this](const Display& display, int seat) {
-        showDisplay(display);
+    connect(playback_, &Playback::beatShown, this, [this](const TableView& view, int seat) {
+        showView(view);
         highlightSeat(seat);
     });
     connect(playback_, &Playback::finished, this, [this] {
@@ -140,9 +140,9 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
         defaultHistoryFolder(), [this] { return int64_t{host_->clock()}; },
         [this](const std::string& refusal) { host_->showMessage("History", refusal); });
     historyWindow_ = std::make_unique<HistoryWindow>(this, *history_);
-    observers_.add(*beatMarker_);
-    observers_.add(history_->log());
-    table_->setObserver(&observers_);
+    table_->addObserver(*host_);
+    table_->addObserver(*beatMarker_);
+    table_->addObserver(history_->log());
 
     create();
     windowHandle()->installEventFilter(this);
@@ -216,6 +216,16 @@ void MainWindow::press(const Press& press) {
     table_->press(press);
     playback_->stopRecording();
     if (!playback_->playing()) bringUpToDate();
+    openWindowFor(press.control);
+}
+
+void MainWindow::openWindowFor(Control control) {
+    switch (control) {
+    case Control::Advice: oddsWindow_->runCentred(); break;
+    case Control::Stats: statsWindow_->runCentred(); break;
+    case Control::Rules: rulesWindow_->runCentred(); break;
+    default: break;
+    }
 }
 
 void MainWindow::setPlaybackSpeed(PlaybackSpeed speed) {
@@ -248,33 +258,26 @@ void MainWindow::startUp() {
 
 void MainWindow::showCentred() { zoom_->showAtStart(); }
 
-void MainWindow::bringUpToDate() { showDisplay(table_->display()); }
+void MainWindow::bringUpToDate() { showView(table_->view()); }
 
-void MainWindow::showDisplay(const Display& d) {
+void MainWindow::showView(const TableView& v) {
+    canvas_->show(v);
     for (const SeatLayout& s : kSeats) {
-        setCaption(cashLabels_[s.seat], qs(d.cashLabel[s.seat]));
-        showStatus(statusLabels_[s.seat], d.status[s.seat]);
+        setCaption(cashLabels_[s.seat], qs(v.seats[s.seat].cash));
+        showStatus(statusLabels_[s.seat], v.seats[s.seat].status);
     }
-    setCaption(betsize_, qs(d.betsize));
-    setCaption(theresult_, qs(d.theresult.text));
-    moveLogical(theresult_, {d.theresult.left, kResultTop});
-    showButton(btnnew_, d.btnnew);
-    showButton(btnstay_, d.btnstay);
-    showButton(btnbet_, d.btnbet);
-    showButton(btnpass_, d.btnpass);
-    panel_->showDisplay(d.panel);
-    oddsWindow_->showOdds(qs(d.prob.text), d.prob.left);
-    statsWindow_->showValues(qs(d.lblhandsplayed), qs(d.lblhandswon), qs(d.lblshowdowns));
+    setCaption(betsize_, qs(v.pot));
+    setCaption(theresult_, qs(v.result.text));
+    moveLogical(theresult_, {v.result.left, kResultTop});
+    showButton(btnnew_, v.deal);
+    showButton(btnstay_, v.checkOrCall);
+    showButton(btnbet_, v.raise);
+    showButton(btnpass_, v.fold);
+    panel_->showPanel(v.panel);
+    oddsWindow_->showOdds(qs(v.oddsRating.text), v.oddsRating.left);
+    statsWindow_->showValues(qs(v.stats.handsPlayed), qs(v.stats.handsWon), qs(v.stats.showdowns));
     meter_->follow(table_->state());
-    describe(*canvas_, d);
-}
-
-void MainWindow::showModal(ModalWindow window) {
-    switch (window) {
-    case ModalWindow::Odds: oddsWindow_->runCentred(); break;
-    case ModalWindow::Stats: statsWindow_->runCentred(); break;
-    case ModalWindow::Rules: rulesWindow_->runCentred(); break;
-    }
+    describe(*canvas_, v);
 }
 
 void MainWindow::repaintTable() {

@@ -1,14 +1,13 @@
 #pragma once
 // The main window: the table canvas, the seat labels, the buttons and the options panel.
-// It holds no game state: every click goes to the table, and after it the window copies the
-// table's display onto its widgets.
+// It holds no game state: every click goes to the table, and after it the window shows the
+// table's view: the canvas draws its cards, the labels and buttons take its texts.
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 #include <array>
 #include <memory>
 
-#include "game/observer_list.h"
 #include "game/table.h"
 #include "history/hand_history.h"
 #include "settings/store.h"
@@ -43,7 +42,7 @@ public:
     // Presses a control of the game, then shows the table as the press left it, paced beat
     // by beat at the chosen speed. A press while beats are still to come only finishes them.
     void press(const Press& press);
-    // Copies the table's display onto every widget of the main and the modal windows.
+    // Shows the table's view on every widget of the main and the modal windows.
     void bringUpToDate() override;
 
     void setPlaybackSpeed(PlaybackSpeed speed);
@@ -64,8 +63,9 @@ private:
                              const QFont& font, Control control, int key);
     QPushButton* buildHistoryButton(const QFont& font);
     void connectPanel();
-    void showModal(ModalWindow window) override;
-    void showDisplay(const Display& display);
+    // Advice, Stats and About open their windows with what the table answered.
+    void openWindowFor(Control control);
+    void showView(const TableView& view);
     // Repaints the table from the game, the playback finished first.
     void repaintTable();
     void highlightSeat(int seat);
@@ -94,7 +94,6 @@ private:
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<history::HandHistory> history_;
     std::unique_ptr<HistoryWindow> historyWindow_;  // destroyed before the history it shows
-    ObserverList observers_;  // everything that watches the table
     std::unique_ptr<Table> table_;
     std::unique_ptr<TableZoom> zoom_;
 };

@@ -146,16 +146,16 @@ QLineEdit* OptionsPanel::makeEdit(const char* name, QRect geometry) {
     return edit;
 }
 
-void OptionsPanel::showDisplay(const PanelDisplay& panel) {
-    setText(money_, panel.money);
-    setText(until_, panel.until);
-    setCaption(smallBet_, QString::fromStdString(panel.label3));
-    setCaption(bigBet_, QString::fromStdString(panel.label4));
-    sound_->setText(QString::fromStdString(panel.soundOff1));
+void OptionsPanel::showPanel(const PanelView& panel) {
+    setText(money_, panel.initialCashText);
+    setText(until_, panel.playUntilText);
+    setCaption(smallBet_, QString::fromStdString(panel.smallBetText));
+    setCaption(bigBet_, QString::fromStdString(panel.bigBetText));
+    sound_->setText(QString::fromStdString(panel.soundText));
     const QString soundName = "Sound " + sound_->text();
     if (sound_->accessibleName() != soundName) sound_->setAccessibleName(soundName);
-    levels_->select(panel.levels);
-    cardBacks_->select(panel.cardbacks);
+    levels_->select(panel.levelItem);
+    cardBacks_->select(panel.cardBackItem);
     setVisible(panel.visible);
 }
 

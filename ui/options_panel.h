@@ -1,12 +1,12 @@
 #pragma once
 // The options panel inside the main window. It keeps no values of its own: it shows the
-// panel part of the display and reports every use of its controls.
+// panel part of the table's view and reports every use of its controls.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 
-#include "game/display.h"
+#include "game/table_view.h"
 #include "ui/radio_group.h"
 
 namespace trelvist::ui {
@@ -16,7 +16,7 @@ class OptionsPanel : public QWidget {
 public:
     explicit OptionsPanel(QWidget* parent);
 
-    void showDisplay(const PanelDisplay& panel);
+    void showPanel(const PanelView& panel);
 
     // The first and last controls of the panel's tab order.
     QWidget* firstInTabOrder() const;

@@ -36,9 +36,9 @@ void Playback::run(Effect effect) {
         effect();
 }
 
-void Playback::markBeat(const Display& display, int seat) {
+void Playback::markBeat(const TableView& view, int seat) {
     if (!recording_) return;
-    beats_.push_back({std::move(held_), display, seat});
+    beats_.push_back({std::move(held_), view, seat});
     held_.clear();
 }
 
@@ -62,7 +62,7 @@ void Playback::playNext() {
     Beat beat = std::move(beats_.front());
     beats_.pop_front();
     for (Effect& effect : beat.effects) effect();
-    emit beatShown(beat.display, beat.seat);
+    emit beatShown(beat.view, beat.seat);
     timer_.start(beatMilliseconds(speed_));
 }
 
@@ -124,10 +124,10 @@ Playback::Interruption::~Interruption() { playback_.recording_ = wasRecording_; 
 void BeatMarker::beat(int seat) {
     // The acting seat's cash and the pot as they stand, even where the table rewrites its
     // labels only later in the press.
-    Display display = table_.display();
-    if (seat != 0) display.cashLabel[seat] = std::to_string(table_.state().cash[seat]);
-    display.betsize = std::to_string(table_.state().pot);
-    playback_.markBeat(display, seat);
+    TableView view = table_.view();
+    if (seat != 0) view.seats[seat].cash = std::to_string(table_.state().cash[seat]);
+    view.pot = std::to_string(table_.state().pot);
+    playback_.markBeat(view, seat);
 }
 
 }  // namespace trelvist::ui

@@ -1,6 +1,6 @@
 #pragma once
-// Paced play: while a press runs, what it paints and plays is held back, and the table's
-// events mark beats; afterwards the window shows the press beat by beat, one opponent's
+// Paced play: while a press runs, what it plays is held back, and the table's events mark
+// beats, each with the table's view; afterwards the window shows the press beat by beat, one opponent's
 // action, one street at a time. The engine stays synchronous: this only replays it.
 #include <QObject>
 #include <QTimer>
@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "game/display.h"
+#include "game/table_view.h"
 #include "game/table_observer.h"
 
 namespace trelvist {
@@ -36,7 +36,7 @@ public:
     // Runs an effect now, or holds it for its beat while a press is recorded.
     void run(Effect effect);
     // A beat: the table as it shows now, with the seat that acted (0 for none) highlighted.
-    void markBeat(const Display& display, int seat);
+    void markBeat(const TableView& view, int seat);
     // The press is over: its beats play from now on, the first at once.
     void stopRecording();
 
@@ -60,7 +60,7 @@ public:
 
 signals:
     // Shows a beat's table; `seat` acted in it (0 for none).
-    void beatShown(const Display& display, int seat);
+    void beatShown(const TableView& view, int seat);
     // Every beat is shown: the window shows the table as the press left it.
     void finished();
 
@@ -70,8 +70,8 @@ protected:
 
 private:
     struct Beat {
-        std::vector<Effect> effects;  // the paint and sounds that lead up to it
-        Display display;
+        std::vector<Effect> effects;  // the sounds that lead up to it
+        TableView view;
         int seat = 0;
     };
     void playNext();

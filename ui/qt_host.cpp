@@ -22,24 +22,11 @@ QtHost::QtHost(TableCanvas& canvas, HostWindow& window, Playback& playback, Host
     if (!hooks_.clock) hooks_.clock = [] { return uint32_t(QDateTime::currentSecsSinceEpoch()); };
 }
 
-void QtHost::paintBackground() {
+void QtHost::tableChanged(const TableView&, const TableChange& change) {
+    if (change.kind != TableChange::Kind::Uncovered) return;
     playback_.run([this] {
-        if (!canvas_.paintFelt(dataFile(kFelt))) hooks_.beep();
+        if (!canvas_.loadFelt(dataFile(kFelt))) hooks_.beep();
     });
-}
-
-void QtHost::eraseArea(Rect area) {
-    playback_.run([this, area] {
-        canvas_.erase(QRect(area.left, area.top, area.right - area.left, area.bottom - area.top));
-    });
-}
-
-void QtHost::drawCard(int picture, int x, int y) {
-    playback_.run([this, picture, x, y] { canvas_.drawCard(picture, x, y); });
-}
-
-void QtHost::trimCorners(int x, int y, bool keepTopLeft) {
-    playback_.run([this, x, y, keepTopLeft] { canvas_.trimCorners(x, y, keepTopLeft); });
 }
 
 void QtHost::playSound(const std::string& file) {
@@ -57,12 +44,6 @@ bool QtHost::askYesNo(const std::string& caption, const std::string& text) {
 }
 
 void QtHost::reportError(const std::string& text) { runBox({BoxRequest::Kind::Error, QString(), qs(text)}); }
-
-void QtHost::showWindow(ModalWindow window) {
-    const Playback::Interruption waitForThePerson(playback_);
-    window_.bringUpToDate();
-    window_.showModal(window);
-}
 
 uint32_t QtHost::clock() { return hooks_.clock(); }
 

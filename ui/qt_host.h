@@ -1,10 +1,11 @@
 #pragma once
-// What the engine does to the world, done with Qt: painting on the table canvas, sounds,
-// message boxes and the modal windows of the window it works for.
+// What the engine asks of the world, done with Qt: sounds, message boxes and the error
+// handler over the window it works for, and the felt once the table is uncovered.
 #include <QString>
 #include <functional>
 
 #include "game/host.h"
+#include "game/table_observer.h"
 #include "ui/sound_player.h"
 
 class QWidget;
@@ -24,10 +25,8 @@ struct BoxRequest {
 // The window the host works for.
 class HostWindow {
 public:
-    // Copies the game's display onto the widgets, so a box appears over the table as it stands.
+    // Shows the table's view on the widgets, so a box appears over the table as it stands.
     virtual void bringUpToDate() = 0;
-    // Shows a modal window and returns when it is closed.
-    virtual void showModal(ModalWindow window) = 0;
     // The parent of the message boxes.
     virtual QWidget* boxParent() = 0;
 
@@ -43,21 +42,18 @@ struct HostHooks {
     std::function<uint32_t()> clock{};
 };
 
-class QtHost : public Host {
+class QtHost : public Host, public TableObserver {
 public:
-    // What it paints and plays goes through the playback, which holds it back while a press
-    // is recorded for paced play.
+    // What it plays goes through the playback, which holds it back while a press is recorded
+    // for paced play.
     QtHost(TableCanvas& canvas, HostWindow& window, Playback& playback, HostHooks hooks = {});
 
-    void paintBackground() override;
-    void eraseArea(Rect area) override;
-    void drawCard(int picture, int x, int y) override;
-    void trimCorners(int x, int y, bool keepTopLeft) override;
+    // An uncovered table is laid on the felt read afresh; a felt that cannot be read beeps.
+    void tableChanged(const TableView& view, const TableChange& change) override;
     void playSound(const std::string& file) override;
     void showMessage(const std::string& caption, const std::string& text) override;
     bool askYesNo(const std::string& caption, const std::string& text) override;
     void reportError(const std::string& text) override;
-    void showWindow(ModalWindow window) override;
     uint32_t clock() override;
 
 private:

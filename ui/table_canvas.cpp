@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/table_geometry.h"
 #include "ui/zoom.h"
 
 namespace trelvist::ui {
@@ -28,20 +29,18 @@ void TableCanvas::setScale(double scale) {
     if (scale == scale_) return;
     scale_ = scale;
     canvas_ = QPixmap(zoomed(QRect(QPoint(), kClientSize), scale).size());
-    canvas_.fill(Qt::black);
     drawnFelt_ = QPixmap();
     cardPictures_.fill(QPixmap());
     if (!feltFile_.isNull()) useFeltBrush();
-    cards_.clear();
-    update();
+    drawAll();
 }
 
-bool TableCanvas::paintFelt(const QString& path) {
+bool TableCanvas::loadFelt(const QString& path) {
     const QPixmap felt(path);
     if (felt.isNull()) return false;
     feltFile_ = felt;
     useFeltBrush();
-    erase(kFeltArea);
+    drawAll();
     return true;
 }
 
@@ -54,36 +53,40 @@ void TableCanvas::useFeltBrush() {
     brush_ = QBrush(drawnFelt_);
 }
 
-void TableCanvas::erase(const QRect& area) {
-    cards_.wiped(area);
-    fill(toDevice(area));
+void TableCanvas::show(const TableView& view) {
+    Cards cards;
+    for (int seat : kSeatOrder) cards.holes[seat] = view.seats[seat].cards;
+    cards.board = view.board;
+    if (cards == shown_) return;
+    shown_ = cards;
+    drawAll();
 }
 
-void TableCanvas::drawCard(int picture, int x, int y) {
-    if (picture < 0 || picture >= assets::kCardPictures) return;
-    const QRect at = cardArea(x, y);
-    QPainter(&canvas_).drawPixmap(at.topLeft(), card(picture));
-    cards_.laid(picture, QPoint(x, y));
-    showDevice(at);
-}
-
-void TableCanvas::trimCorners(int x, int y, bool keepTopLeft) {
-    // The corner pixels of the card as drawn: a square of one table pixel at each corner.
-    const QRect card = cardArea(x, y);
-    const int corner = std::max(1, static_cast<int>(std::lround(scale_)));
-    const int right = card.width() - corner;
-    const int bottom = card.height() - corner;
+void TableCanvas::drawAll() {
     QPainter painter(&canvas_);
+    painter.fillRect(toDevice(kFeltArea), brush_);
+    for (int c = 0; c < 2; ++c) {
+        for (int seat : kSeatOrder) {
+            const Point at = holeCardPlace(seat, c);
+            drawCard(painter, shown_.holes[seat][c], at.x, at.y, c == 1);
+        }
+    }
+    for (int i = 0; i < 5; ++i) drawCard(painter, shown_.board[i], kBoardPlace[i].x, kBoardPlace[i].y, false);
+    update();
+}
+
+void TableCanvas::drawCard(QPainter& painter, const ShownCard& shown, int x, int y, bool keepTopLeft) {
+    if (shown.face == CardFace::None || shown.picture < 0 || shown.picture >= assets::kCardPictures) return;
+    const QRect at = cardArea(x, y);
+    painter.drawPixmap(at.topLeft(), card(shown.picture));
+    // The corner pixels of the card as drawn: a square of one table pixel at each corner.
+    const int corner = std::max(1, static_cast<int>(std::lround(scale_)));
+    const int right = at.width() - corner;
+    const int bottom = at.height() - corner;
     for (const QPoint offset : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)}) {
         if (keepTopLeft && offset.isNull()) continue;
-        painter.fillRect(QRect(card.topLeft() + offset, QSize(corner, corner)), brush_);
+        painter.fillRect(QRect(at.topLeft() + offset, QSize(corner, corner)), brush_);
     }
-    showDevice(card);
-}
-
-void TableCanvas::fill(const QRect& deviceArea) {
-    QPainter(&canvas_).fillRect(deviceArea, brush_);
-    showDevice(deviceArea);
 }
 
 QRect TableCanvas::toDevice(const QRect& area) const { return zoomed(area, scale_); }
@@ -92,12 +95,6 @@ QRect TableCanvas::cardArea(int x, int y) const {
     // Every card picture has the same size in device pixels, wherever it lies.
     const QSize card = toDevice(QRect(0, 0, assets::kCardWidth, assets::kCardHeight)).size();
     return QRect(toDevice(QRect(x, y, 0, 0)).topLeft(), card);
-}
-
-void TableCanvas::showDevice(const QRect& deviceArea) {
-    const double ratio = devicePixelRatioF();
-    const QRectF area(deviceArea);
-    update(QRectF(area.topLeft() / ratio, area.size() / ratio).toAlignedRect());
 }
 
 void TableCanvas::paintEvent(QPaintEvent* event) {

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QStringList>
+#include <span>
 
 #include "game/seats.h"
 #include "ui/table_canvas.h"
@@ -11,26 +12,30 @@ namespace trelvist::ui {
 
 namespace {
 
-QString seatCards(const VisibleCards& cards, int seat) {
+QStringList cardNames(std::span<const ShownCard> cards) {
     QStringList names;
-    for (int card = 0; card < 2; ++card)
-        if (cards.hole(seat, card) != VisibleCards::kNone) names << cardName(cards.hole(seat, card));
+    for (const ShownCard& card : cards)
+        if (card.face != CardFace::None) names << cardName(card.picture);
+    return names;
+}
+
+QString seatCards(const SeatView& seat) {
+    const QStringList names = cardNames(seat.cards);
     if (names.isEmpty()) return "no cards";
     if (names.count("face down") == names.size()) return "cards face down";
     return "cards " + names.join(", ");
 }
 
-QString boardCards(const VisibleCards& cards) {
-    QStringList names;
-    for (int i = 0; i < VisibleCards::kBoardCards; ++i)
-        if (cards.board(i) != VisibleCards::kNone) names << cardName(cards.board(i));
+QString boardCards(const TableView& view) {
+    const QStringList names = cardNames(view.board);
     return names.isEmpty() ? "no cards" : names.join(", ");
 }
 
-QString seatLine(const Display& display, const VisibleCards& cards, int seat) {
-    QStringList parts{QString::fromStdString(display.cashLabel[seat])};
-    if (!display.status[seat].text.empty()) parts << QString::fromStdString(display.status[seat].text);
-    if (seat != You) parts << seatCards(cards, seat);
+QString seatLine(const TableView& view, int seat) {
+    const SeatView& shown = view.seats[seat];
+    QStringList parts{QString::fromStdString(shown.cash)};
+    if (!shown.status.text.empty()) parts << QString::fromStdString(shown.status.text);
+    if (seat != You) parts << seatCards(shown);
     return QString("%1: %2").arg(kSeatName[seat], parts.join(", "));
 }
 
@@ -50,15 +55,13 @@ QString cardName(int picture) {
     return QString("%1 of %2").arg(kRanks[card.rank], kSuits[card.suit]);
 }
 
-QString describeTable(const Display& display, const VisibleCards& cards) {
-    QStringList yours;
-    for (int card = 0; card < 2; ++card)
-        if (cards.hole(You, card) != VisibleCards::kNone) yours << cardName(cards.hole(You, card));
+QString describeTable(const TableView& view) {
+    const QStringList yours = cardNames(view.seats[You].cards);
     QStringList lines{"Your cards: " + (yours.isEmpty() ? QString("none") : yours.join(", ")),
-                      "Board: " + boardCards(cards)};
-    for (int seat : kSeatOrder) lines << seatLine(display, cards, seat);
-    lines << "Pot: " + QString::fromStdString(display.betsize);
-    if (!display.theresult.text.empty()) lines << "Result: " + QString::fromStdString(display.theresult.text);
+                      "Board: " + boardCards(view)};
+    for (int seat : kSeatOrder) lines << seatLine(view, seat);
+    lines << "Pot: " + QString::fromStdString(view.pot);
+    if (!view.result.text.empty()) lines << "Result: " + QString::fromStdString(view.result.text);
     return lines.join('\n');
 }
 
@@ -75,8 +78,8 @@ void makeAccessible(TableCanvas& canvas) {
     if (last) QWidget::setTabOrder(last, &canvas);
 }
 
-void describe(TableCanvas& canvas, const Display& display) {
-    const QString text = describeTable(display, canvas.cards());
+void describe(TableCanvas& canvas, const TableView& view) {
+    const QString text = describeTable(view);
     if (canvas.accessibleDescription() != text) canvas.setAccessibleDescription(text);
 }
 

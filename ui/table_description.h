@@ -4,8 +4,7 @@
 // can be reached with Tab after the buttons.
 #include <QString>
 
-#include "game/display.h"
-#include "ui/visible_cards.h"
+#include "game/table_view.h"
 
 namespace trelvist::ui {
 
@@ -16,10 +15,10 @@ QString cardName(int picture);
 
 // One line each: the human's cards ("Your cards: Ace of spades, King of hearts"), the board,
 // every seat in the order of play with its cash, status and cards, the pot and the result.
-QString describeTable(const Display& display, const VisibleCards& cards);
+QString describeTable(const TableView& view);
 
 void makeAccessible(TableCanvas& canvas);
 // Gives the canvas the description of the table as it stands; screen readers hear of changes.
-void describe(TableCanvas& canvas, const Display& display);
+void describe(TableCanvas& canvas, const TableView& view);
 
 }  // namespace trelvist::ui

@@ -2,6 +2,7 @@
 // opponents, nothing for broke or folded seats, and the board of the street.
 #include "game/seats.h"
 #include "ui/qt_host.h"
+#include "ui/table_geometry.h"
 #include "ui/table_canvas.h"
 #include "ui_fixture.h"
 
@@ -86,7 +87,7 @@ private slots:
     void exposedWindowIsRepaintedFromTheGame() {
         TableFixture f;
         TableCanvas& canvas = f.window().canvas();
-        canvas.erase(QRect(0, 0, 1011, 659));  // the brush is the felt now: a bare table
+        canvas.show(TableView{});  // a bare table
         QVERIFY(showsNoHole(canvas.image(), You));
         f.window().hide();
         f.window().show();
@@ -97,15 +98,16 @@ private slots:
     void feltBeforeAndWithoutItsPicture() {
         QWidget parent;
         TableCanvas canvas(&parent);
-        // Before the felt is laid, erasing fills with black, the window's colour.
-        canvas.erase(QRect(10, 10, 5, 5));
+        // Before the felt is read, the table is black, the window's colour.
         QCOMPARE(canvas.image().pixel(12, 12), qRgb(0, 0, 0));
-        QVERIFY(!canvas.paintFelt("no-such-felt.bmp"));
+        QVERIFY(!canvas.loadFelt("no-such-felt.bmp"));
         QCOMPARE(canvas.image().pixel(500, 300), qRgb(0, 0, 0));
-        canvas.drawCard(51, 100, 100);
-        canvas.trimCorners(100, 100, false);
-        QCOMPARE(canvas.image().pixel(100, 100), qRgb(0, 0, 0));
-        QCOMPARE(canvas.image().pixel(101, 101), cardImage(51).pixel(1, 1));
+        TableView view;
+        view.seats[Freak].cards[0] = {CardFace::Up, 51};
+        canvas.show(view);
+        const QPoint at = firstCard(Freak);
+        QCOMPARE(canvas.image().pixel(at), qRgb(0, 0, 0));  // a trimmed corner
+        QCOMPARE(canvas.image().pixel(at + QPoint(1, 1)), cardImage(51).pixel(1, 1));
     }
 
     void missingSoundBeeps() {

@@ -3,6 +3,7 @@
 
 #include "game/seats.h"
 #include "ui/table_canvas.h"
+#include "ui/table_geometry.h"
 #include "ui_fixture.h"
 
 using namespace trelvist;
@@ -25,21 +26,21 @@ constexpr std::pair<int, const char*> kStatusLabels[] = {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // The widgets show what the table's display holds, each on the control of its own seat.
-void expectShowsDisplay(TableFixture& f) {
-    const trelvist::Display& d = f.display();
-    for (const auto& [seat, name] : kCashLabels) QCOMPARE(f.caption(name), qs(d.cashLabel[seat]));
+void expectShowsView(TableFixture& f) {
+    const TableView d = f.view();
+    for (const auto& [seat, name] : kCashLabels) QCOMPARE(f.caption(name), qs(d.seats[seat].cash));
     for (const auto& [seat, name] : kStatusLabels) {
         QLabel* label = f.control<QLabel>(name);
-        QCOMPARE(label->text(), qs(d.status[seat].text));
-        QCOMPARE(label->font().italic(), d.status[seat].italic);
+        QCOMPARE(label->text(), qs(d.seats[seat].status.text));
+        QCOMPARE(label->font().italic(), d.seats[seat].status.italic);
         QCOMPARE(label->palette().color(QPalette::WindowText),
-                 QColor(d.status[seat].color == LabelColor::Yellow ? Qt::yellow : Qt::white));
+                 QColor(d.seats[seat].status.color == LabelColor::Yellow ? Qt::yellow : Qt::white));
     }
-    QCOMPARE(f.caption("betsize"), qs(d.betsize));
-    QCOMPARE(f.caption("theresult"), qs(d.theresult.text));
-    QCOMPARE(f.control<QLabel>("theresult")->x(), d.theresult.left);
-    for (const auto& [name, state] : {std::pair{"btnnew", d.btnnew}, std::pair{"btnstay", d.btnstay},
-                                      std::pair{"btnbet", d.btnbet}, std::pair{"btnpass", d.btnpass}}) {
+    QCOMPARE(f.caption("betsize"), qs(d.pot));
+    QCOMPARE(f.caption("theresult"), qs(d.result.text));
+    QCOMPARE(f.control<QLabel>("theresult")->x(), d.result.left);
+    for (const auto& [name, state] : {std::pair{"btnnew", d.deal}, std::pair{"btnstay", d.checkOrCall},
+                                      std::pair{"btnbet", d.raise}, std::pair{"btnpass", d.fold}}) {
         QPushButton* button = f.control<QPushButton>(name);
         QCOMPARE(button->text(), qs(state.caption));
         QCOMPARE(button->isEnabled(), state.enabled);
@@ -58,19 +59,19 @@ private slots:
         // raise is answered without ending the hand, and the human's fold leaves a showdown
         // among the others.
         TableFixture f({}, SettingsFile::Writable, 3);
-        expectShowsDisplay(f);
+        expectShowsView(f);
 
         f.click("btnstay");
         QCOMPARE(f.state().street, 2);  // the human's call ends the pre-flop round
         QVERIFY(enabled(f, "btnbet"));
-        expectShowsDisplay(f);
+        expectShowsView(f);
 
         const int32_t beforeRaise = f.state().cash[You];
         f.click("btnbet");
         QCOMPARE(f.state().cash[You], beforeRaise - f.state().smallBet);
         QVERIFY(!enabled(f, "btnnew"));
         QVERIFY(enabled(f, "btnpass"));
-        expectShowsDisplay(f);
+        expectShowsView(f);
 
         f.click("btnpass");
         QVERIFY(f.state().folded[You]);
@@ -79,7 +80,7 @@ private slots:
         const Rect area = kCardArea[You];
         QVERIFY(showsFelt(f.window().canvas().image(), {area.left, area.top}, area.right - area.left,
                           area.bottom - area.top));
-        expectShowsDisplay(f);
+        expectShowsView(f);
 
         const int32_t cash = f.state().cash[You];
         const int handsPlayed = f.state().handsPlayed;
@@ -90,21 +91,21 @@ private slots:
         QVERIFY(!enabled(f, "btnnew"));
         QCOMPARE(f.state().street, 1);
         QVERIFY(!f.state().folded[You]);
-        expectShowsDisplay(f);
+        expectShowsView(f);
         QVERIFY(f.boxes.empty());
     }
 
     void keysActOnlyThroughEnabledButtons() {
         TableFixture f;
-        const auto dealt = f.state().cardRec;
+        const auto dealt = f.state().holes;
         QVERIFY(!enabled(f, "btnnew"));
         f.press(Qt::Key_D);  // Deal is disabled at start-up
-        QCOMPARE(f.state().cardRec, dealt);
+        QVERIFY(f.state().holes == dealt);
         QCOMPARE(f.state().street, 1);
 
         f.press(Qt::Key_C);  // the fixture's clock deals a hand that goes on after the call
         QCOMPARE(f.state().street, 2);
-        expectShowsDisplay(f);
+        expectShowsView(f);
 
         QVERIFY(enabled(f, "btnpass"));
         f.press(Qt::Key_F);
@@ -150,7 +151,7 @@ private slots:
         QCOMPARE(f.caption("lblrcash"), QString::number(2000 - f.state().bigBlind));
         QCOMPARE(f.caption("betsize"), QString::number(f.state().smallBlind + f.state().bigBlind));
         QCOMPARE(f.caption("robotstatus"), QString("Big Blind"));
-        expectShowsDisplay(f);
+        expectShowsView(f);
     }
 
     void badNewGameCashIsReported() {

@@ -68,7 +68,7 @@ private slots:
         QVERIFY2(shownHand(f).contains("You: checks") || shownHand(f).contains("You: calls"), qPrintable(shownHand(f)));
         QVERIFY(shownHand(f).contains("*** SUMMARY ***"));
         QVERIFY(shownHand(f).contains("collected"));
-        QVERIFY2(hands(f)->item(0)->text().contains(QString::fromStdString(f.display().theresult.text)),
+        QVERIFY2(hands(f)->item(0)->text().contains(QString::fromStdString(f.view().result.text)),
                  qPrintable(hands(f)->item(0)->text()));
 
         // The next hand comes in at the top and is shown; an older hand chosen stays chosen.

@@ -49,7 +49,7 @@ private slots:
         auto* money = f.inside<QLineEdit>(panel, "money");
         retype(money, "1234567");
         QCOMPARE(money->text(), QString("123456"));  // six characters at most
-        QCOMPARE(f.display().panel.money, std::string("123456"));
+        QCOMPARE(f.view().panel.initialCashText, std::string("123456"));
 
         retype(money, "99");
         clickIn(f, panel, "dxButton2");

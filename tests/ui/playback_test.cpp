@@ -39,9 +39,9 @@ private slots:
         QVERIFY(f.table().random().draws() > drawsBefore);
         QCOMPARE(beats.count(), 1);
         QCOMPARE(beats.at(0).at(1).toInt(), int(You));
-        QVERIFY(f.caption("betsize") != qs(f.display().betsize) ||
-                f.caption("lblrcash") != qs(f.display().cashLabel[Robot]) ||
-                f.caption("robotstatus") != qs(f.display().status[Robot].text));
+        QVERIFY(f.caption("betsize") != qs(f.view().pot) ||
+                f.caption("lblrcash") != qs(f.view().seats[Robot].cash) ||
+                f.caption("robotstatus") != qs(f.view().seats[Robot].status.text));
 
         // The key finishes the playback; it is spent on that, and the table is as the press left it.
         const TableState after = f.state();
@@ -50,9 +50,9 @@ private slots:
         QVERIFY(!playback.playing());
         QCOMPARE(f.table().random().draws(), drawsAfter);
         QCOMPARE(f.state().street, after.street);
-        QCOMPARE(f.caption("betsize"), qs(f.display().betsize));
-        QCOMPARE(f.caption("robotstatus"), qs(f.display().status[Robot].text));
-        QCOMPARE(f.caption("cash"), qs(f.display().cashLabel[You]));
+        QCOMPARE(f.caption("betsize"), qs(f.view().pot));
+        QCOMPARE(f.caption("robotstatus"), qs(f.view().seats[Robot].status.text));
+        QCOMPARE(f.caption("cash"), qs(f.view().seats[You].cash));
 
         // Played to its end, the beats came in the order of play: You, then Freak down to Robot.
         f.click("btnstay");
@@ -65,7 +65,7 @@ private slots:
             QVERIFY2(seats[i] < previous, "beats out of the order of play");
             previous = seats[i];
         }
-        QCOMPARE(f.caption("betsize"), qs(f.display().betsize));
+        QCOMPARE(f.caption("betsize"), qs(f.view().pot));
     }
 
     void instantShowsTheEndAtOnce() {
@@ -75,8 +75,8 @@ private slots:
         f.click("btnstay");
         QVERIFY(!playback.playing());
         QCOMPARE(beats.count(), 0);
-        QCOMPARE(f.caption("betsize"), qs(f.display().betsize));
-        QCOMPARE(f.caption("lblrcash"), qs(f.display().cashLabel[Robot]));
+        QCOMPARE(f.caption("betsize"), qs(f.view().pot));
+        QCOMPARE(f.caption("lblrcash"), qs(f.view().seats[Robot].cash));
     }
 
     void aBoxWaitsForTheBeatsBeforeIt() {
@@ -87,7 +87,7 @@ private slots:
         playback.startRecording();
         for (int seat : {Freak, Geek, Master}) {
             playback.run([&] { ++painted; });
-            playback.markBeat(trelvist::Display{}, seat);
+            playback.markBeat(TableView{}, seat);
         }
         QCOMPARE(painted, 0);
         {

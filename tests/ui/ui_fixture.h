@@ -30,7 +30,7 @@ public:
     MainWindow& window() { return *window_; }
     Table& table() { return window_->table(); }
     const TableState& state() { return window_->table().state(); }
-    const trelvist::Display& display() { return window_->table().display(); }
+    TableView view() { return window_->table().view(); }
 
     // A control of the main window itself (not of the panel or a modal window).
     template <class W>

@@ -107,8 +107,8 @@ private slots:
         QVERIFY(watch3.ran());
         QCOMPARE(opened, QString("TStats"));
         QVERIFY(!odds.isEmpty());
-        QCOMPARE(odds, QString::fromStdString(f.display().prob.text));
-        QCOMPARE(left, f.display().prob.left);
+        QCOMPARE(odds, QString::fromStdString(f.view().oddsRating.text));
+        QCOMPARE(left, f.view().oddsRating.left);
         QVERIFY(!QApplication::activeModalWidget());
     }
 
