@@ -13,7 +13,8 @@ constexpr int32_t kAdviceLevel = 2000;
 
 // The hand value of seven slots. Out of line: with the evaluator inlined three times into the
 // routine, its loop ran about a tenth slower, short of registers for the stirring.
-[[gnu::noinline]] int32_t handValueOf(const Card* slots) { return evaluateHand(slots).handValue; }
+// estimateOdds fills the lookup tables before it calls this.
+[[gnu::noinline]] int32_t handValueOf(const Card* slots) { return evaluateWithFilledTables(slots).handValue; }
 
 int32_t levelDivisor(int32_t level) {
     switch (level) {
@@ -66,6 +67,7 @@ int Table::holeCardAdjustment() const {
 OddsEstimate Table::estimateOdds() {
     const std::span<Card, 7> slot = s_.evalSlots();
     const std::span<const Card, 5> board = s_.board();
+    hand_tables::fill();
     Deck& odds = s_.oddsDeck;
     const int street = s_.street;
     int adjustment = 0;
