@@ -6,6 +6,16 @@ namespace trelvist::history {
 
 HandLog::HandLog(Clock clock, int64_t firstNumber) : clock_(std::move(clock)), nextNumber_(firstNumber) {}
 
+void HandLog::onChanged(std::function<void()> subscriber) { changed_.push_back(std::move(subscriber)); }
+
+void HandLog::onFinished(std::function<void(const HandRecord&)> subscriber) {
+    finished_.push_back(std::move(subscriber));
+}
+
+void HandLog::tellChanged() {
+    for (const auto& subscriber : changed_) subscriber();
+}
+
 HandRecord* HandLog::inProgress() {
     return !hands_.empty() && hands_.back().state == HandState::InProgress ? &hands_.back() : nullptr;
 }
@@ -14,7 +24,7 @@ void HandLog::record(HandEvent event) {
     HandRecord* hand = inProgress();
     if (!hand) return;
     hand->events.push_back(std::move(event));
-    if (changed) changed();
+    tellChanged();
 }
 
 void HandLog::handStarted(const HandStart& start) {
@@ -23,7 +33,7 @@ void HandLog::handStarted(const HandStart& start) {
     hand.number = nextNumber_++;
     hand.time = clock_();
     hand.start = start;
-    if (changed) changed();
+    tellChanged();
 }
 
 void HandLog::blindPosted(int seat, bool big, int32_t amount, int32_t paid) {
@@ -49,8 +59,8 @@ void HandLog::handEnded(int32_t pot, std::string_view result) {
     hand->state = HandState::Finished;
     hand->pot = pot;
     hand->result = result;
-    if (changed) changed();
-    if (finished) finished(*hand);
+    tellChanged();
+    for (const auto& subscriber : finished_) subscriber(*hand);
 }
 
 }  // namespace trelvist::history
