@@ -18,6 +18,7 @@ struct Started {
     MemoryStore store;
     Table table{host, store};
     Started() {
+        table.addObserver(host);
         store.values[{"Levels", "comp"}] = kGenius;
         table.startUp();
     }
@@ -35,14 +36,14 @@ BENCHMARK(BM_Advice)->Unit(benchmark::kMillisecond);
 void BM_GeniusDecision(benchmark::State& state) {
     Started game;
     TableState& s = game.table.stateForTesting();
-    s.subject()[0] = s.hole(Freak)[0];
-    s.subject()[1] = s.hole(Freak)[1];
+    OddsRoutine& odds = game.table.oddsForTesting();
+    const std::array<Card, 2> hole = s.holes[Freak];
     for (int street = 1; street <= 4; ++street) {
         s.street = street;
-        game.table.estimateOdds();  // warms every street's path once
+        odds.estimate(hole, s.aiLevel);  // warms every street's path once
     }
     s.street = 2;
-    for (auto _ : state) game.table.estimateOdds();
+    for (auto _ : state) odds.estimate(hole, s.aiLevel);
 }
 BENCHMARK(BM_GeniusDecision)->Unit(benchmark::kMillisecond);
 
@@ -59,6 +60,7 @@ void BM_GeniusRaiseOnTheFlop(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         Table table(game.host, game.store);
+        table.addObserver(game.host);
         table.stateForTesting() = flop;
         game.host.events.clear();
         state.ResumeTiming();

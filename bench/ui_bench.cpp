@@ -282,4 +282,26 @@ void BM_WindowRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowRepaint)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
+// The canvas drawn whole from a view at a zoom: the felt and every card of a showdown, as a
+// past moment shown again needs. Two views that differ in one card take turns, so that each
+// one is drawn.
+void BM_CanvasFromView(benchmark::State& state) {
+    startApplication();
+    auto table = std::make_unique<Table>(1, int(state.range(0)));
+    startAndPaint(table->window);
+    TableView views[2] = {table->window.table().view(), table->window.table().view()};
+    for (int seat : kSeatOrder)
+        for (int c = 0; c < 2; ++c) views[0].seats[seat].cards[c] = {CardFace::Up, seat * 6 + c};
+    for (int i = 0; i < 5; ++i) views[0].board[i] = {CardFace::Up, 40 + i};
+    views[1] = views[0];
+    views[1].board[4] = {CardFace::Up, 51};
+    TableCanvas& canvas = table->window.canvas();
+    int which = 0;
+    for (auto _ : state) {
+        canvas.show(views[which]);
+        which ^= 1;
+    }
+}
+BENCHMARK(BM_CanvasFromView)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -1,6 +1,7 @@
 // The table's shared small steps: labels, payments, sounds and settings writes.
 #include "game/table.h"
 
+#include <stdexcept>
 #include <string>
 
 #include "game/saturate.h"
@@ -14,7 +15,10 @@ Table::Table(Host& host, SettingsStore& settings) : host_(host), settings_(setti
     for (int seat : kOpponents) strategies_[seat] = makeStrategy("Classic", strategyTools());
 }
 
-void Table::setStrategy(int seat, std::unique_ptr<SeatStrategy> strategy) { strategies_[seat] = std::move(strategy); }
+void Table::setStrategy(int seat, std::unique_ptr<SeatStrategy> strategy) {
+    if (seat < Robot || seat > Freak || !strategy) throw std::invalid_argument("no strategy for that seat");
+    strategies_[seat] = std::move(strategy);
+}
 
 SeatContext Table::contextFor(int seat) const {
     SeatContext context;

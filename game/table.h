@@ -28,6 +28,9 @@ class Table {
 public:
     // Every opponent plays the classic rules until told otherwise.
     Table(Host& host, SettingsStore& settings);
+    // The odds routine and the strategies hold on to this table's generator and state.
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
 
     // The construction of the main window: loads the stored game and deals the first hand.
     void startUp();
@@ -67,7 +70,8 @@ public:
 
     // Tells `observer` what happens from now on, besides every observer added before.
     void addObserver(TableObserver& observer) { observers_.add(observer); }
-    // `seat` (an opponent) decides through `strategy` from now on.
+    // `seat` (an opponent) decides through `strategy` from now on; a seat that is no
+    // opponent, or no strategy, is refused with std::invalid_argument.
     void setStrategy(int seat, std::unique_ptr<SeatStrategy> strategy);
     StrategyTools strategyTools() { return {odds_, rng_}; }
 

@@ -35,11 +35,11 @@ void stackNeutralDeal(Rig& rig) {
 // the draws after the shuffle give the rolls given.
 void dealWithBigBlind(Rig& rig, int big, int32_t strength, const std::map<int, int32_t>& cash = {},
                       const std::vector<uint32_t>& rolls = {}) {
-    rig.state().strength = -10000;
+    rig.setStrength(-10000);
     ASSERT_TRUE(rig.table.fold());
-    ASSERT_TRUE(rig.display().btnnew.enabled);
+    ASSERT_TRUE(rig.view().deal.enabled);
     for (int seat : kSeatOrder) rig.state().cash[seat] = cash.contains(seat) ? cash.at(seat) : 1000;
-    rig.state().strength = strength;
+    rig.setStrength(strength);
     rig.state().blindSeat = seatBefore(big);
     stackNeutralDeal(rig);
     rig.rolls(rolls);
@@ -89,11 +89,11 @@ TEST(PreflopOpening, BlindsAnswersAndTurnsForEveryBigBlindSeat) {
         }
         for (int seat : kSeatOrder) {
             EXPECT_EQ(rig.state().cash[seat], cash[seat]) << seat;
-            EXPECT_EQ(rig.display().cashLabel[seat], std::to_string(cash[seat])) << seat;
+            EXPECT_EQ(rig.view().seats[seat].cash, std::to_string(cash[seat])) << seat;
         }
         EXPECT_EQ(rig.statuses(), statuses);
         EXPECT_EQ(rig.state().pot, 6 + 4 * static_cast<int32_t>(o.answer.size()));
-        EXPECT_EQ(rig.display().betsize, std::to_string(rig.state().pot));
+        EXPECT_EQ(rig.view().pot, std::to_string(rig.state().pot));
         EXPECT_EQ(rig.raisers(), o.flag ? std::vector<int>{o.big} : std::vector<int>{});
         // The shuffle's draws, then one roll for each turn: the answering seats took theirs.
         EXPECT_EQ(rig.draws(), 50004u + o.answer.size());
@@ -111,7 +111,7 @@ TEST(PreflopOpening, ARaiseInTheOpeningChainStopsItAndIsAnsweredByTheSeatsAfter)
 
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 1000, 1000, 998, 996, 992, 992, 992}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "", "", "", "Raises", "Calls", "Calls"}));
-    EXPECT_EQ(rig.display().status[Pinhead].color, LabelColor::Yellow);
+    EXPECT_EQ(rig.view().seats[Pinhead].status.color, LabelColor::Yellow);
     EXPECT_EQ(rig.state().pot, 30);
     EXPECT_EQ(rig.state().toCall, 4);
     EXPECT_EQ(rig.raisers(), std::vector<int>{Pinhead});
@@ -145,23 +145,23 @@ TEST(PreflopCall, SettlesMastersBigBlindThenDealsTheFlopAndMasterClosesIt) {
     ASSERT_TRUE(rig.table.checkOrCall());
 
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 996, 994, 992, 996, 996, 996, 996}));
-    EXPECT_EQ(rig.display().cashLabel[You], "996");
+    EXPECT_EQ(rig.view().seats[You].cash, "996");
     EXPECT_EQ(rig.state().pot, 38);
-    EXPECT_EQ(rig.display().betsize, "38");
+    EXPECT_EQ(rig.view().pot, "38");
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Calls", "Calls", "Calls", "Calls", "Calls", "Calls", "Calls"}));
     EXPECT_EQ(rig.state().street, 2);
     EXPECT_EQ(rig.draws(), 5u);
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"card1.wav"}));
-    EXPECT_EQ(rig.pictureAt(kBoardPlace[0]), picture(card("2s")));
-    EXPECT_EQ(rig.pictureAt(kBoardPlace[1]), picture(card("3h")));
-    EXPECT_EQ(rig.pictureAt(kBoardPlace[2]), picture(card("Jc")));
-    EXPECT_EQ(rig.pictureAt(kBoardPlace[3]), -1);
+    EXPECT_EQ(rig.pictureAt(ui::kBoardPlace[0]), picture(card("2s")));
+    EXPECT_EQ(rig.pictureAt(ui::kBoardPlace[1]), picture(card("3h")));
+    EXPECT_EQ(rig.pictureAt(ui::kBoardPlace[2]), picture(card("Jc")));
+    EXPECT_EQ(rig.pictureAt(ui::kBoardPlace[3]), -1);
     EXPECT_EQ(rig.raisers(), std::vector<int>{});
     EXPECT_EQ(rig.buttons(), "-Deal +Check +Raise +Fold");
 
     // On the flop the human checks first; Master's turn closes the flop and Master acts first
     // on the turn, followed by Champ to Robot. Strength 20 never raises.
-    rig.state().strength = 20;
+    rig.setStrength(20);
     rig.forget();
     rig.rolls({0, 0, 0, 0, 50});  // the turn's card sound after Freak's and Geek's two draws each
     ASSERT_TRUE(rig.table.checkOrCall());
@@ -169,7 +169,7 @@ TEST(PreflopCall, SettlesMastersBigBlindThenDealsTheFlopAndMasterClosesIt) {
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Check", "Check", "Check", "Check", "Check", "Check", "Check"}));
     EXPECT_EQ(rig.draws(), 15u);
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"card2.wav"}));
-    EXPECT_EQ(rig.pictureAt(kBoardPlace[3]), picture(card("Kd")));
+    EXPECT_EQ(rig.pictureAt(ui::kBoardPlace[3]), picture(card("Kd")));
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 996, 994, 992, 996, 996, 996, 996}));
 }
 
@@ -195,7 +195,7 @@ TEST(PreflopCall, BigBlindOnYouCostsNothingAndAChainRaiseIsPaidOnTheFlop) {
     ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 996, 996, 996, 996, 996, 996, 996}));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "", "", "Check", "Check", "Check", "Check", "Check"}));
-    EXPECT_EQ(rig.display().status[Geek].color, LabelColor::White) << "the human's press whitens every status";
+    EXPECT_EQ(rig.view().seats[Geek].status.color, LabelColor::White) << "the human's press whitens every status";
     EXPECT_EQ(rig.state().pot, 132);
     EXPECT_EQ(rig.state().street, 3);
     EXPECT_FALSE(rig.state().raised[Geek]);
@@ -229,7 +229,7 @@ TEST(Settlement, LaterStreetAnswersFollowTheTableOrder) {
         EXPECT_EQ(rig.state().cash[You], 992);
         int turns = 0;
         for (int seat = raiser - 1; seat >= Robot; --seat, ++turns)
-            EXPECT_EQ(rig.display().status[seat].text, "Check") << seat;
+            EXPECT_EQ(rig.view().seats[seat].status.text, "Check") << seat;
         EXPECT_EQ(rig.draws(), answers.size() + 2u * turns);
         EXPECT_EQ(rig.state().street, 4);
     }
@@ -317,7 +317,7 @@ TEST(HumanOpener, CheckOnTheRiverRunsTheShowdownInTheSamePress) {
     EXPECT_EQ(rig.state().street, 5);
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav"})) << "no card sound for the close to 5";
     // The neutral hands: Expert and Robot both hold King, Jack, Ten.
-    EXPECT_EQ(rig.display().theresult.text, "Expert , Robot win");
+    EXPECT_EQ(rig.view().result.text, "Expert , Robot win");
     EXPECT_EQ(rig.state().cash[Expert], 1050);
     EXPECT_EQ(rig.state().cash[Robot], 1050);
     EXPECT_EQ(rig.buttons(), "+Deal -Check -Raise -Fold");
@@ -331,7 +331,7 @@ TEST(HumanOpener, RaiseOnTheFlopIsAnsweredThenTheTurnIsDealtBeforeTheOpponentsAc
     rig.rolls({0, 0, 0, 0, 0, 0, 0, 50, 1});
     ASSERT_TRUE(rig.table.raise());
     EXPECT_EQ(rig.state().street, 3);
-    EXPECT_EQ(rig.pictureAt(kBoardPlace[3]), picture(card("Kd")));
+    EXPECT_EQ(rig.pictureAt(ui::kBoardPlace[3]), picture(card("Kd")));
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{996, 988, 988, 988, 988, 988, 988, 988}));
     EXPECT_EQ(rig.state().pot, 188);
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Raises", "Calls", "Calls", "Calls", "Calls", "Calls", "Calls"}));
@@ -363,7 +363,7 @@ TEST(HumanRaise, WithOneChipPaysNothingAndLeavesRaiseEnabled) {
     rig.state().potSettled = true;
     rig.state().soundOn = true;
     rig.rolls({71});
-    const std::string stayCaption = rig.display().btnstay.caption;
+    const std::string stayCaption = rig.view().checkOrCall.caption;
     ASSERT_TRUE(rig.table.raise());
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip1.wav"}));
     EXPECT_EQ(rig.draws(), 1u) << "nobody acted";
@@ -371,8 +371,8 @@ TEST(HumanRaise, WithOneChipPaysNothingAndLeavesRaiseEnabled) {
     EXPECT_EQ(rig.state().pot, 100);
     EXPECT_EQ(rig.state().street, 2);
     EXPECT_FALSE(rig.state().potSettled);
-    EXPECT_EQ(rig.display().btnstay.caption, stayCaption);
-    EXPECT_TRUE(rig.display().btnbet.enabled);
+    EXPECT_EQ(rig.view().checkOrCall.caption, stayCaption);
+    EXPECT_TRUE(rig.view().raise.enabled);
 
     // With 2 the raise is paid although it drives the cash below 0.
     rig.state().cash[You] = 2;
@@ -441,7 +441,7 @@ TEST(Folds, TheOpenerRolePassesToTheNextLiveOpponentAfterIt) {
     // A check clears every opponent's status, folded ones too; Expert's turn closes the river.
     ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.state().street, 5);
-    EXPECT_EQ(rig.display().status[Master].text, "");
+    EXPECT_EQ(rig.view().seats[Master].status.text, "");
 }
 
 TEST(Folds, ABrokeOpenerStillClosesTheStreetAndKeepsTheRole) {
@@ -462,7 +462,7 @@ TEST(Folds, AFoldAgainstABigBlindFlagIsAnsweredInTheFoldOrderPreflopToo) {
     ASSERT_TRUE(rig.table.fold());
     EXPECT_EQ(rig.erasedSeats(), (std::vector<int>{Freak, Geek, Champ, Master, Pinhead, Expert, You}));
     EXPECT_FALSE(rig.state().folded[Robot]);
-    EXPECT_EQ(rig.display().theresult.text, "Robot wins");
+    EXPECT_EQ(rig.view().result.text, "Robot wins");
     EXPECT_EQ(rig.state().cash[Robot], 1100);
 }
 
@@ -474,10 +474,10 @@ TEST(Folds, TheLastOpenerFoldingPassesTheRoleToYouNeverBackwards) {
     EXPECT_EQ(rig.state().openerSeat, You);
     // You as the opener close the turn in the same press; Freak to Expert act on the river.
     EXPECT_EQ(rig.state().street, 4);
-    EXPECT_EQ(rig.pictureAt(kBoardPlace[4]), picture(card("4s")));
+    EXPECT_EQ(rig.pictureAt(ui::kBoardPlace[4]), picture(card("4s")));
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Check", "Check", "Check", "Check", "Check", "Check", "Folds"}));
     EXPECT_EQ(rig.draws(), 19u);
-    EXPECT_TRUE(rig.display().btnbet.enabled);
+    EXPECT_TRUE(rig.view().raise.enabled);
 }
 
 TEST(Folds, HumanFoldAgainstMastersRaiseLetsFreakAndGeekAnswerThenShowsDown) {
@@ -489,13 +489,13 @@ TEST(Folds, HumanFoldAgainstMastersRaiseLetsFreakAndGeekAnswerThenShowsDown) {
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 992, 992, 1000, 1000, 1000, 1058, 1058}));
     EXPECT_EQ(rig.draws(), 2u) << "only Freak and Geek answer";
     EXPECT_EQ(rig.erasedSeats(), (std::vector<int>{You}));
-    EXPECT_EQ(rig.display().status[You].text, "Folds");
+    EXPECT_EQ(rig.view().seats[You].status.text, "Folds");
     EXPECT_TRUE(rig.state().folded[You]);
     EXPECT_FALSE(rig.state().raised[Master]);
     EXPECT_EQ(rig.state().street, 5);
-    EXPECT_EQ(rig.display().theresult.text, "Expert , Robot win");
+    EXPECT_EQ(rig.view().result.text, "Expert , Robot win");
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav", "chip4.wav"}));
-    EXPECT_EQ(rig.pictureAt(kHolePlace[Freak].x, kHolePlace[Freak].y), picture(card("8c")))
+    EXPECT_EQ(rig.pictureAt(ui::kHolePlace[Freak].x, ui::kHolePlace[Freak].y), picture(card("8c")))
         << "the opponents' cards are turned up";
     EXPECT_EQ(rig.buttons(), "+Deal -Check -Raise -Fold");
 }
@@ -522,9 +522,9 @@ TEST(AllOutWin, TheSeventhFoldPaysThePotOnceAndNothingReenablesTheButtons) {
     EXPECT_EQ(rig.statuses(), (Statuses{"", "Folds", "Folds", "Folds", "", "Folds", "Folds", "Folds"}));
     EXPECT_FALSE(rig.state().folded[Champ]);
     EXPECT_EQ(rig.state().cash[You], 1100) << "1000 - 4 + the pot of 104, once";
-    EXPECT_EQ(rig.display().cashLabel[You], "1100");
-    EXPECT_EQ(rig.display().theresult.text, "You win");
-    EXPECT_EQ(rig.display().theresult.left, 462);
+    EXPECT_EQ(rig.view().seats[You].cash, "1100");
+    EXPECT_EQ(rig.view().result.text, "You win");
+    EXPECT_EQ(rig.view().result.left, 462);
     EXPECT_EQ(rig.state().handsPlayed, 11);
     EXPECT_EQ(rig.state().handsWon, 4);
     EXPECT_EQ(rig.state().showdownCount, 5);
@@ -549,8 +549,8 @@ TEST(AllOutWin, ReachingTheTargetEndsTheGame) {
     EXPECT_EQ(rig.state().cash[You], 1850);
     const std::vector<std::string> messages = rig.host.texts(testing::HostEvent::Message);
     EXPECT_EQ(messages, (std::vector<std::string>{"You win!"}));
-    EXPECT_FALSE(rig.display().btnnew.enabled);
-    EXPECT_FALSE(rig.display().btnbet.enabled);
+    EXPECT_FALSE(rig.view().deal.enabled);
+    EXPECT_FALSE(rig.view().raise.enabled);
 }
 
 }  // namespace

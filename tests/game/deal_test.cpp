@@ -47,7 +47,7 @@ TEST_F(Deal, WritesTheStatisticsAndTheCashInOrderFirst) {
     EXPECT_EQ(state().cash[Expert], 1005);
     EXPECT_EQ(state().cash[Robot], 1004);
     EXPECT_EQ(state().street, 1);
-    EXPECT_FALSE(display().btnnew.enabled);
+    EXPECT_FALSE(view().deal.enabled);
 }
 
 TEST_F(Deal, HumanWithoutCashLosesAfterTheWrites) {
@@ -55,7 +55,7 @@ TEST_F(Deal, HumanWithoutCashLosesAfterTheWrites) {
     setCash(0);
     state().cash[Geek] = -4;
     const auto drawsBefore = table.random().draws();
-    const std::vector<std::string> statusesBefore{display().status[Freak].text, display().status[Robot].text};
+    const std::vector<std::string> statusesBefore{view().seats[Freak].status.text, view().seats[Robot].status.text};
     forget();
 
     ASSERT_TRUE(table.deal());
@@ -68,14 +68,14 @@ TEST_F(Deal, HumanWithoutCashLosesAfterTheWrites) {
     // and every label is plain white.
     EXPECT_EQ(table.random().draws(), drawsBefore);
     EXPECT_EQ(state().street, 5);
-    EXPECT_EQ(display().status[You].text, "");
-    EXPECT_EQ(display().status[Freak].text, statusesBefore[0]);
-    EXPECT_EQ(display().status[Robot].text, statusesBefore[1]);
+    EXPECT_EQ(view().seats[You].status.text, "");
+    EXPECT_EQ(view().seats[Freak].status.text, statusesBefore[0]);
+    EXPECT_EQ(view().seats[Robot].status.text, statusesBefore[1]);
     for (int seat : kSeatOrder) {
-        EXPECT_EQ(display().status[seat].color, LabelColor::White) << seat;
-        EXPECT_FALSE(display().status[seat].italic) << seat;
+        EXPECT_EQ(view().seats[seat].status.color, LabelColor::White) << seat;
+        EXPECT_FALSE(view().seats[seat].status.italic) << seat;
     }
-    EXPECT_EQ(display().theresult.left, 456);
+    EXPECT_EQ(view().result.left, 456);
 
     // A disabled Deal does nothing.
     forget();
@@ -119,8 +119,8 @@ TEST_F(Deal, OneOpponentWithOneChipStillGetsAHand) {
     EXPECT_EQ(state().street, 1);
     EXPECT_EQ(state().seatsOut, 6);
     // Expert and Robot are broke: both labelled, neither pays, the pot opens at both blinds.
-    EXPECT_EQ(display().status[Expert].text, "Small Blind");
-    EXPECT_EQ(display().status[Robot].text, "Big Blind");
+    EXPECT_EQ(view().seats[Expert].status.text, "Small Blind");
+    EXPECT_EQ(view().seats[Robot].status.text, "Big Blind");
     EXPECT_EQ(state().cash[Expert], 0);
     EXPECT_EQ(state().cash[Robot], 0);
     EXPECT_EQ(state().pot, 6);
@@ -141,7 +141,7 @@ TEST_F(Deal, BlindsMoveOneSeatPerHandRoundTheTable) {
     // Start-up had the big blind on Robot; the next hand has it on the human.
     for (int big : {You, Freak, Geek, Master, Champ, Pinhead, Expert, Robot}) {
         SCOPED_TRACE("big blind on seat " + std::to_string(big));
-        if (display().btnpass.enabled) finishHand();
+        if (view().fold.enabled) finishHand();
         setCash(1200);
         state().cash[Champ] = 0;
         ASSERT_TRUE(table.deal());
@@ -150,7 +150,7 @@ TEST_F(Deal, BlindsMoveOneSeatPerHandRoundTheTable) {
         EXPECT_EQ(state().blindSeat, big);
         EXPECT_EQ(state().openerSeat, big);
         EXPECT_EQ(state().pot, 6);
-        EXPECT_EQ(display().betsize, "6");
+        EXPECT_EQ(view().pot, "6");
 
         // The seats after the big blind, down to Robot, answer it; they fold.
         int answered = 0;
@@ -164,19 +164,19 @@ TEST_F(Deal, BlindsMoveOneSeatPerHandRoundTheTable) {
             if (seat == big && seat != Champ) cash -= 4;
             if (seat == You && allOut) cash += 6;  // every opponent out: the human takes the pot
             EXPECT_EQ(state().cash[seat], cash) << "seat " << seat;
-            EXPECT_EQ(display().cashLabel[seat], std::to_string(cash)) << "seat " << seat;
+            EXPECT_EQ(view().seats[seat].cash, std::to_string(cash)) << "seat " << seat;
 
             std::string label;
             if (seat == big) label = "Big Blind";
             if (seat == small) label = "Small Blind";
             if (seat < big && seat != Champ) label = "Folds";
-            EXPECT_EQ(display().status[seat].text, label) << "seat " << seat;
+            EXPECT_EQ(view().seats[seat].status.text, label) << "seat " << seat;
         }
         // Only a big blind from Master on round to Robot holds the flag the human's call settles.
         const bool flagged = big <= Master;
         for (int seat : kOpponents) EXPECT_EQ(state().raised[seat], flagged && seat == big) << "seat " << seat;
-        EXPECT_EQ(display().btnstay.enabled, !allOut);
-        EXPECT_EQ(display().btnnew.enabled, allOut);
+        EXPECT_EQ(view().checkOrCall.enabled, !allOut);
+        EXPECT_EQ(view().deal.enabled, allOut);
     }
 }
 
@@ -185,7 +185,7 @@ TEST_F(Deal, SmallBetOfFiveBlindsTwoAndFiveAndLeavesTheCaptions) {
     state().smallBet = 5;
     state().bigBet = 10;
     nextBigBlindOnRobot();
-    ASSERT_EQ(display().btnstay.caption, "Check");  // the fold left it so
+    ASSERT_EQ(view().checkOrCall.caption, "Check");  // the fold left it so
     ASSERT_TRUE(table.deal());
     EXPECT_EQ(state().smallBlind, 2);
     EXPECT_EQ(state().bigBlind, 5);
@@ -194,9 +194,9 @@ TEST_F(Deal, SmallBetOfFiveBlindsTwoAndFiveAndLeavesTheCaptions) {
     EXPECT_EQ(state().pot, 7);
     EXPECT_EQ(state().cash[Expert], 1198);
     EXPECT_EQ(state().cash[Robot], 1195);
-    EXPECT_EQ(display().btnstay.caption, "Check");
-    EXPECT_EQ(display().btnbet.caption, "Raise");
-    EXPECT_TRUE(display().btnbet.enabled);
+    EXPECT_EQ(view().checkOrCall.caption, "Check");
+    EXPECT_EQ(view().raise.caption, "Raise");
+    EXPECT_TRUE(view().raise.enabled);
 }
 
 TEST_F(Deal, PreflopRedrawShowsFacesBacksAndNothingForBrokeSeats) {
@@ -234,7 +234,7 @@ TEST_F(Deal, ShufflesFromTheLastOrderAndKeepsBothDecksWhole) {
     bool deckMoved = false;
     for (int hand = 0; hand < 60; ++hand) {
         SCOPED_TRACE("hand " + std::to_string(hand));
-        if (display().btnpass.enabled) finishHand();
+        if (view().fold.enabled) finishHand();
         setCash(1200);
         nextBigBlindOnRobot();
 

@@ -32,6 +32,9 @@ public:
     void handEnded(int32_t pot, std::string_view result) override { add("end", pot, result); }
     void cashSet(int32_t value) override { add("cash", value); }
     void gameOver(std::string_view text) override { add("over", text); }
+    void tableChanged(const TableView& view, const TableChange& change) override {
+        add("changed", static_cast<int>(change.kind), change.seat, change.boardCards, view.seats[You].cards[0].picture);
+    }
 
 private:
     template <class... Parts>
@@ -43,18 +46,19 @@ private:
     }
 };
 
-// A few hands, a new initial cash and a lost game, told to `observer`.
-void play(TableObserver& observer) {
+// A few hands, a new initial cash and a lost game, told to each of `observers`.
+void play(std::initializer_list<TableObserver*> observers) {
     TestHost host;
     host.now = 3;
     MemoryStore store;
     Table table(host, store);
-    table.setObserver(&observer);
+    table.addObserver(host);
+    for (TableObserver* observer : observers) table.addObserver(*observer);
     table.startUp();
     table.press({Control::Fold});
     for (int hand = 0; hand < 3; ++hand) {
         table.press({Control::Deal});
-        while (table.display().btnstay.enabled) table.press({Control::CheckOrCall});
+        while (table.view().checkOrCall.enabled) table.press({Control::CheckOrCall});
     }
     table.press({Control::Options});
     table.press({Control::TypeInitialCash, 0, "1000"});
@@ -66,8 +70,8 @@ void play(TableObserver& observer) {
 
 TEST(ObserverList, EveryObserverHearsEveryEventInOrder) {
     Recorder alone;
-    play(alone);
-    for (const char* kind : {"start", "blind", "act", "street", "show", "paid", "end", "cash", "over"}) {
+    play({&alone});
+    for (const char* kind : {"start", "blind", "act", "street", "show", "paid", "end", "cash", "over", "changed"}) {
         EXPECT_TRUE(std::any_of(alone.heard.begin(), alone.heard.end(),
                                 [&](const std::string& line) { return line.starts_with(kind); }))
             << kind;
@@ -77,9 +81,16 @@ TEST(ObserverList, EveryObserverHearsEveryEventInOrder) {
     ObserverList list;
     list.add(first);
     list.add(second);
-    play(list);
+    play({&list});
     EXPECT_EQ(first.heard, alone.heard);
     EXPECT_EQ(second.heard, alone.heard);
+
+    // The table keeps such a list itself: observers added to it one by one hear the same,
+    // the changes of the cards with the view as it then shows among them.
+    Recorder third, fourth;
+    play({&third, &fourth});
+    EXPECT_EQ(third.heard, alone.heard);
+    EXPECT_EQ(fourth.heard, alone.heard);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST(RaiseDecision, ChanceTableRollsAndTheKeepRoll) {
         EXPECT_EQ(rig.state().raised[Freak], c.raises);
         if (c.raises) {
             const int32_t bet = c.street <= 2 ? 4 : 8;
-            EXPECT_EQ(rig.display().status[Freak].text, "Raises");
+            EXPECT_EQ(rig.view().seats[Freak].status.text, "Raises");
             EXPECT_EQ(rig.state().cash[Freak], 1000 - bet);
         } else {
             EXPECT_EQ(rig.state().cash[Freak], 1000);
@@ -110,7 +110,7 @@ TEST(RaiseDecision, ARaiseIsNotLimitedByCashAndPlaysAChipSound) {
     ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_TRUE(rig.state().raised[Freak]);
     EXPECT_EQ(rig.state().cash[Freak], -5);
-    EXPECT_EQ(rig.display().cashLabel[Freak], "-5");
+    EXPECT_EQ(rig.view().seats[Freak].cash, "-5");
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip3.wav"}));
 }
 
@@ -132,7 +132,7 @@ TEST(Answer, CallingWithTheLastChipsLeavesTheSeatOutOfEveryLaterAction) {
     rig.raiseBy(Geek, 5);
     ASSERT_TRUE(rig.table.checkOrCall());
     EXPECT_EQ(rig.state().cash[Freak], 0);
-    EXPECT_EQ(rig.display().status[Freak].text, "Calls") << "not live, so its status is not cleared";
+    EXPECT_EQ(rig.view().seats[Freak].status.text, "Calls") << "not live, so its status is not cleared";
     EXPECT_FALSE(rig.state().folded[Freak]);
     EXPECT_EQ(rig.draws(), 11u);
 
@@ -140,7 +140,7 @@ TEST(Answer, CallingWithTheLastChipsLeavesTheSeatOutOfEveryLaterAction) {
     rig.forget();
     ASSERT_TRUE(rig.table.raise());
     EXPECT_EQ(rig.state().cash[Freak], 0);
-    EXPECT_EQ(rig.display().status[Freak].text, "Calls");
+    EXPECT_EQ(rig.view().seats[Freak].status.text, "Calls");
     EXPECT_EQ(rig.state().street, 4);
     EXPECT_EQ(rig.draws(), 18u) << "six answers and six river turns; Freak decides nothing";
 }

@@ -17,7 +17,7 @@ protected:
     }
 
     void open() {
-        if (!display().panel.visible) {
+        if (!view().panel.visible) {
             ASSERT_TRUE(table.toggleOptions());
         }
     }
@@ -37,7 +37,7 @@ protected:
 
 TEST_F(Options, HiddenPanelIgnoresItsControls) {
     const std::vector<std::string> stateBefore = lines(state());
-    const std::vector<std::string> displayBefore = lines(display());
+    const std::vector<std::string> viewBefore = lines(view());
     forget();
 
     EXPECT_FALSE(table.typeInitialCash("500"));
@@ -51,18 +51,18 @@ TEST_F(Options, HiddenPanelIgnoresItsControls) {
     EXPECT_FALSE(table.toggleSound());
     EXPECT_FALSE(table.closeOptions());
     EXPECT_EQ(lines(state()), stateBefore);
-    EXPECT_EQ(lines(display()), displayBefore);
+    EXPECT_EQ(lines(view()), viewBefore);
     EXPECT_TRUE(host.events.empty());
     EXPECT_TRUE(store.writes.empty());
 
     // Options flips the panel; Ok only hides it.
     EXPECT_TRUE(table.toggleOptions());
-    EXPECT_TRUE(display().panel.visible);
+    EXPECT_TRUE(view().panel.visible);
     EXPECT_TRUE(table.toggleOptions());
-    EXPECT_FALSE(display().panel.visible);
+    EXPECT_FALSE(view().panel.visible);
     EXPECT_TRUE(table.toggleOptions());
     EXPECT_TRUE(table.closeOptions());
-    EXPECT_FALSE(display().panel.visible);
+    EXPECT_FALSE(view().panel.visible);
 }
 
 TEST_F(Options, InitialCashAcceptsWholeNumbersFromOneHundredToOneMillion) {
@@ -86,17 +86,17 @@ TEST_F(Options, InitialCashAcceptsWholeNumbersFromOneHundredToOneMillion) {
     EXPECT_EQ(state().initialCash, 100);
     for (int seat : kSeatOrder) {
         EXPECT_EQ(state().cash[seat], 100) << seat;
-        EXPECT_EQ(display().cashLabel[seat], "100") << seat;
+        EXPECT_EQ(view().seats[seat].cash, "100") << seat;
     }
     EXPECT_EQ(state().pot, 6);
-    EXPECT_EQ(display().status[Robot].text, "Big Blind");
+    EXPECT_EQ(view().seats[Robot].status.text, "Big Blind");
     // The seats' cash reaches the file only at the next deal.
     for (const char* key : {"freak", "player", "geek", "master", "champ", "pinhead", "expert", "robot"})
         EXPECT_EQ(store.values.count({"Cash", key}), 0u) << key;
 
     // The box keeps six characters, so a typed million is a hundred thousand.
     enterMoney("1000000");
-    EXPECT_EQ(display().panel.money, "100000");
+    EXPECT_EQ(view().panel.initialCashText, "100000");
     EXPECT_EQ(store.writes, (Writes{{"Cash/initial", 100000}}));
     enterMoney("+250");
     EXPECT_EQ(store.writes, (Writes{{"Cash/initial", 250}}));
@@ -142,11 +142,11 @@ TEST_F(Options, FirstStepRightAfterStartUpSetsFourAndEight) {
     open();
     forget();
     EXPECT_TRUE(table.stepLimits(true));
-    EXPECT_EQ(display().panel.upDown1, 2);
+    EXPECT_EQ(view().panel.limitsStep, 2);
     EXPECT_EQ(state().smallBet, 4);
     EXPECT_EQ(state().bigBet, 8);
-    EXPECT_EQ(display().panel.label3, "4");
-    EXPECT_EQ(display().panel.label4, "8");
+    EXPECT_EQ(view().panel.smallBetText, "4");
+    EXPECT_EQ(view().panel.bigBetText, "8");
     EXPECT_EQ(store.writes, (Writes{{"Bet/Small", 4}, {"Bet/Big", 8}}));
 }
 
@@ -154,21 +154,21 @@ TEST_F(Options, StepsStopAtEitherEndButStillWrite) {
     open();
     forget();
     EXPECT_TRUE(table.stepLimits(false));  // at position 1 already
-    EXPECT_EQ(display().panel.upDown1, 1);
-    EXPECT_EQ(display().panel.label3, "2");
-    EXPECT_EQ(display().panel.label4, "4");
+    EXPECT_EQ(view().panel.limitsStep, 1);
+    EXPECT_EQ(view().panel.smallBetText, "2");
+    EXPECT_EQ(view().panel.bigBetText, "4");
     EXPECT_TRUE(table.stepLimits(false));
     EXPECT_EQ(store.writes, (Writes{{"Bet/Small", 2}, {"Bet/Big", 4}, {"Bet/Small", 2}, {"Bet/Big", 4}}));
 
     for (int press = 0; press < 4; ++press) table.stepLimits(true);
-    EXPECT_EQ(display().panel.upDown1, 5);
+    EXPECT_EQ(view().panel.limitsStep, 5);
     forget();
     EXPECT_TRUE(table.stepLimits(true));
-    EXPECT_EQ(display().panel.upDown1, 5);
+    EXPECT_EQ(view().panel.limitsStep, 5);
     EXPECT_EQ(state().smallBet, 10);
     EXPECT_EQ(state().bigBet, 20);
-    EXPECT_EQ(display().panel.label3, "10");
-    EXPECT_EQ(display().panel.label4, "20");
+    EXPECT_EQ(view().panel.smallBetText, "10");
+    EXPECT_EQ(view().panel.bigBetText, "20");
     EXPECT_EQ(store.writes, (Writes{{"Bet/Small", 10}, {"Bet/Big", 20}}));
 }
 
@@ -176,8 +176,8 @@ TEST_F(Options, StepsStopAtEitherEndButStillWrite) {
 TEST_F(OptionsStored, UpDownStartsAtOneWhateverTheStoredLimits) {
     store.values = {{{"Bet", "Small"}, 8}, {{"Bet", "Big"}, 16}};
     startUp();
-    EXPECT_EQ(display().panel.label3, "8");
-    EXPECT_EQ(display().panel.label4, "16");
+    EXPECT_EQ(view().panel.smallBetText, "8");
+    EXPECT_EQ(view().panel.bigBetText, "16");
     table.toggleOptions();
     table.stepLimits(true);
     EXPECT_EQ(state().smallBet, 4);
@@ -197,7 +197,7 @@ TEST_F(Options, NewLimitsSetTheNextDealsBlinds) {
     EXPECT_EQ(state().pot, 15);
     EXPECT_EQ(state().cash[Expert], 1195);
     EXPECT_EQ(state().cash[Robot], 1190);
-    EXPECT_EQ(display().btnstay.caption, "Call");
+    EXPECT_EQ(view().checkOrCall.caption, "Call");
 }
 
 TEST_F(Options, CardBackRedrawsFaceDownCardsAtOnce) {
@@ -205,7 +205,7 @@ TEST_F(Options, CardBackRedrawsFaceDownCardsAtOnce) {
     forget();
     EXPECT_TRUE(table.chooseCardBack(7));
     EXPECT_EQ(state().cardBack, 59);
-    EXPECT_EQ(display().panel.cardbacks, 7);
+    EXPECT_EQ(view().panel.cardBackItem, 7);
     EXPECT_EQ(store.writes, (Writes{{"Card/back", 59}}));
     const std::vector<std::string> expected = preflopDraws(state());
     EXPECT_EQ(describeAll(host.events), expected);
@@ -225,10 +225,10 @@ TEST_F(Options, LevelsSetTheComputerStrength) {
     EXPECT_EQ(store.writes, (Writes{{"Levels/comp", 900}, {"Levels/comp", 600}, {"Levels/comp", 800},
                                     {"Levels/comp", 400}}));
     EXPECT_EQ(state().aiLevel, 400);
-    EXPECT_EQ(display().panel.levels, 0);
+    EXPECT_EQ(view().panel.levelItem, 0);
     ASSERT_TRUE(table.chooseLevel(2));
     EXPECT_EQ(state().aiLevel, 800);
-    EXPECT_EQ(display().panel.levels, 2);
+    EXPECT_EQ(view().panel.levelItem, 2);
     EXPECT_FALSE(table.chooseLevel(4));
     EXPECT_EQ(state().aiLevel, 800);
 }
@@ -239,10 +239,10 @@ TEST_F(Options, SoundPressedTwiceWritesOffThenOn) {
     ASSERT_TRUE(state().soundOn);
     ASSERT_TRUE(table.toggleSound());
     EXPECT_FALSE(state().soundOn);
-    EXPECT_EQ(display().panel.soundOff1, "Off");
+    EXPECT_EQ(view().panel.soundText, "Off");
     ASSERT_TRUE(table.toggleSound());
     EXPECT_TRUE(state().soundOn);
-    EXPECT_EQ(display().panel.soundOff1, "On");
+    EXPECT_EQ(view().panel.soundText, "On");
     EXPECT_EQ(store.writes, (Writes{{"Settings/Sound", 0}, {"Settings/Sound", 1}}));
     EXPECT_EQ(countKind(host.events, HostEvent::Sound), 0);
 }
@@ -252,29 +252,24 @@ TEST_F(Options, StatisticsWindowShowsAndResetsTheCounts) {
     state().handsWon = 5;
     state().showdownCount = 7;
     forget();
-    EXPECT_FALSE(table.resetStats());  // Reset lives in the window
 
+    // The window opens with the figures the table answers; the table itself shows nothing.
     EXPECT_TRUE(table.showStats());
-    EXPECT_EQ(describeAll(host.events), std::vector<std::string>{"window " + std::to_string(int(ModalWindow::Stats))});
-    EXPECT_EQ(display().lblhandsplayed, "12");
-    EXPECT_EQ(display().lblhandswon, "5");
-    EXPECT_EQ(display().lblshowdowns, "7");
+    EXPECT_TRUE(host.events.empty());
+    EXPECT_EQ(view().stats.handsPlayed, "12");
+    EXPECT_EQ(view().stats.handsWon, "5");
+    EXPECT_EQ(view().stats.showdowns, "7");
     EXPECT_TRUE(store.writes.empty());
 
-    // Reset inside the window: zeros at once, in memory, on the labels and in the file.
-    host.insideWindow = [this](ModalWindow window) {
-        if (window == ModalWindow::Stats) {
-            EXPECT_TRUE(table.resetStats());
-        }
-    };
-    EXPECT_TRUE(table.showStats());
+    // Reset, pressed in the window: zeros at once, in memory, on the labels and in the file.
+    EXPECT_TRUE(table.press({Control::ResetStats}));
     EXPECT_EQ(store.writes, (Writes{{"Stats/showdowns", 0}, {"Stats/handsplayed", 0}, {"Stats/handswon", 0}}));
     EXPECT_EQ(state().handsPlayed, 0);
     EXPECT_EQ(state().handsWon, 0);
     EXPECT_EQ(state().showdownCount, 0);
-    EXPECT_EQ(display().lblhandsplayed, "0");
-    EXPECT_EQ(display().lblhandswon, "0");
-    EXPECT_EQ(display().lblshowdowns, "0");
+    EXPECT_EQ(view().stats.handsPlayed, "0");
+    EXPECT_EQ(view().stats.handsWon, "0");
+    EXPECT_EQ(view().stats.showdowns, "0");
 
     // A showdown later in the same hand counts one hand; the next deal writes that count.
     finishHand();

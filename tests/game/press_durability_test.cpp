@@ -47,7 +47,8 @@ int playInChild(const std::string& path, int killAfter) {
         testing::TestHost host;
         KillingFile file(path, killAfter);
         Table table(host, file);
-        table.stateForTesting().strength = -10000;  // every opponent folds
+        table.addObserver(host);
+        table.oddsForTesting().setStrength(-10000);  // every opponent folds
         table.startUp();
         if (!table.fold()) ::_exit(3);
         if (killAfter == kStopBeforeTheDeal) ::_exit(0);

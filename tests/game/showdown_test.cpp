@@ -48,16 +48,16 @@ TEST(Showdown, TheHumanWinsAloneAndTheHandIsCountedAndWritten) {
     rig.state().soundOn = true;
     riverCheck(rig);
 
-    EXPECT_EQ(rig.display().theresult.text, "You win");
-    EXPECT_EQ(rig.display().theresult.left, 462);
+    EXPECT_EQ(rig.view().result.text, "You win");
+    EXPECT_EQ(rig.view().result.left, 462);
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1100, 1000, 1000, 1000, 1000, 1000, 1000, 1000}));
-    EXPECT_EQ(rig.display().cashLabel[You], "1100");
+    EXPECT_EQ(rig.view().seats[You].cash, "1100");
     EXPECT_EQ(rig.state().pot, 100) << "the pot stays until the next deal";
     EXPECT_EQ(rig.statuses(), (Statuses{"One pair Aces", "King", "King", "King", "King", "King", "King", "King"}));
-    EXPECT_TRUE(rig.display().status[You].italic);
-    EXPECT_EQ(rig.display().status[You].color, LabelColor::Yellow);
-    EXPECT_FALSE(rig.display().status[Freak].italic);
-    EXPECT_EQ(rig.display().status[Freak].color, LabelColor::White);
+    EXPECT_TRUE(rig.view().seats[You].status.italic);
+    EXPECT_EQ(rig.view().seats[You].status.color, LabelColor::Yellow);
+    EXPECT_FALSE(rig.view().seats[Freak].status.italic);
+    EXPECT_EQ(rig.view().seats[Freak].status.color, LabelColor::White);
     EXPECT_EQ(rig.state().showdownCount, 6);
     EXPECT_EQ(rig.state().handsPlayed, 11);
     EXPECT_EQ(rig.state().handsWon, 4);
@@ -66,9 +66,9 @@ TEST(Showdown, TheHumanWinsAloneAndTheHandIsCountedAndWritten) {
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav"}));
     EXPECT_TRUE(rig.state().potSettled);
     EXPECT_EQ(rig.buttons(), "+Deal -Check -Raise -Fold");
-    EXPECT_EQ(rig.pictureAt(kHolePlace[Robot].x, kHolePlace[Robot].y), picture(card("Td")))
+    EXPECT_EQ(rig.pictureAt(ui::kHolePlace[Robot].x, ui::kHolePlace[Robot].y), picture(card("Td")))
         << "the opponents' cards are shown";
-    EXPECT_EQ(rig.pictureAt(kBoardPlace[4]), picture(card("4s")));
+    EXPECT_EQ(rig.pictureAt(ui::kBoardPlace[4]), picture(card("4s")));
 }
 
 TEST(Showdown, ASingleOpponentWinnerIsNamedAtItsLeftEdge) {
@@ -83,8 +83,8 @@ TEST(Showdown, ASingleOpponentWinnerIsNamedAtItsLeftEdge) {
         rig.midHand(4, You, 20);
         rig.hole(seat, "As", "Ah");
         riverCheck(rig);
-        EXPECT_EQ(rig.display().theresult.text, result.first);
-        EXPECT_EQ(rig.display().theresult.left, result.second);
+        EXPECT_EQ(rig.view().result.text, result.first);
+        EXPECT_EQ(rig.view().result.left, result.second);
         EXPECT_EQ(rig.state().cash[seat], 1100);
         EXPECT_EQ(rig.state().handsWon, 0);
         EXPECT_EQ(rig.state().showdownCount, 1);
@@ -98,11 +98,11 @@ TEST(Showdown, TiesSplitThePotAndTheOddChipIsLost) {
         rig.midHand(4, You, 20);
         rig.state().pot = 101;
         riverCheck(rig);
-        EXPECT_EQ(rig.display().theresult.text, "Expert , Robot win");
-        EXPECT_EQ(rig.display().theresult.left, 430);
+        EXPECT_EQ(rig.view().result.text, "Expert , Robot win");
+        EXPECT_EQ(rig.view().result.left, 430);
         EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 1000, 1000, 1000, 1000, 1000, 1050, 1050}));
         EXPECT_EQ(rig.state().pot, 101);
-        EXPECT_TRUE(rig.display().status[Expert].italic && rig.display().status[Robot].italic);
+        EXPECT_TRUE(rig.view().seats[Expert].status.italic && rig.view().seats[Robot].status.italic);
     }
     {
         SCOPED_TRACE("You and Freak hold Ace, King, Queen");
@@ -112,8 +112,8 @@ TEST(Showdown, TiesSplitThePotAndTheOddChipIsLost) {
         rig.hole(You, "Ac", "Qd");
         rig.hole(Freak, "Ad", "Qc");
         riverCheck(rig);
-        EXPECT_EQ(rig.display().theresult.text, "You , Freak win");
-        EXPECT_EQ(rig.display().theresult.left, 430);
+        EXPECT_EQ(rig.view().result.text, "You , Freak win");
+        EXPECT_EQ(rig.view().result.left, 430);
         EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1050, 1050, 1000, 1000, 1000, 1000, 1000, 1000}));
         EXPECT_EQ(rig.state().handsWon, 1);
     }
@@ -125,8 +125,8 @@ TEST(Showdown, TiesSplitThePotAndTheOddChipIsLost) {
         rig.hole(Master, "Ad", "Qc");
         rig.hole(Champ, "Ah", "Qh");
         riverCheck(rig);
-        EXPECT_EQ(rig.display().theresult.text, "Geek , Master , Champ win");
-        EXPECT_EQ(rig.display().theresult.left, 430);
+        EXPECT_EQ(rig.view().result.text, "Geek , Master , Champ win");
+        EXPECT_EQ(rig.view().result.left, 430);
         EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 1000, 1033, 1033, 1033, 1000, 1000, 1000}));
         EXPECT_EQ(rig.state().handsWon, 0);
     }
@@ -151,21 +151,21 @@ protected:
 TEST_F(KickerSums, EqualSumsTie) {
     rig.fold(Master);
     ASSERT_TRUE(rig.table.fold());
-    EXPECT_EQ(rig.display().theresult.text, "Freak , Geek win");
-    EXPECT_EQ(rig.display().theresult.left, 430);
+    EXPECT_EQ(rig.view().result.text, "Freak , Geek win");
+    EXPECT_EQ(rig.view().result.left, 430);
     EXPECT_EQ(rig.state().cash[Freak], 1050);
     EXPECT_EQ(rig.state().cash[Geek], 1050);
 }
 
 TEST_F(KickerSums, TheHigherSumWinsAloneAndTheFoldedHumanIsOnlyCountedAsPlaying) {
     ASSERT_TRUE(rig.table.fold());
-    EXPECT_EQ(rig.display().theresult.text, "Master wins");
-    EXPECT_EQ(rig.display().theresult.left, 445);
+    EXPECT_EQ(rig.view().result.text, "Master wins");
+    EXPECT_EQ(rig.view().result.left, 445);
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 1000, 1000, 1100, 1000, 1000, 1000, 1000}));
-    EXPECT_EQ(rig.display().status[You].text, "Folds");
-    EXPECT_FALSE(rig.display().status[You].italic);
-    EXPECT_EQ(rig.display().status[Freak].text, "One pair Sixes");
-    EXPECT_EQ(rig.display().status[Master].text, "One pair Sixes");
+    EXPECT_EQ(rig.view().seats[You].status.text, "Folds");
+    EXPECT_FALSE(rig.view().seats[You].status.italic);
+    EXPECT_EQ(rig.view().seats[Freak].status.text, "One pair Sixes");
+    EXPECT_EQ(rig.view().seats[Master].status.text, "One pair Sixes");
     EXPECT_EQ(rig.state().handsPlayed, 11);
     EXPECT_EQ(rig.state().showdownCount, 5);
     EXPECT_EQ(rig.state().handsWon, 3);
@@ -177,12 +177,12 @@ TEST(Showdown, OneOpponentLeftAfterTheHumansFoldTakesThePotUnseen) {
     for (int seat : {Freak, Geek, Master, Champ, Pinhead, Expert}) rig.fold(seat);
     ASSERT_TRUE(rig.table.fold());
     EXPECT_EQ(rig.statuses(), Statuses(8, ""));
-    EXPECT_EQ(rig.display().theresult.text, "Robot wins");
-    EXPECT_EQ(rig.display().theresult.left, 452);
-    EXPECT_TRUE(rig.display().status[Robot].italic);
+    EXPECT_EQ(rig.view().result.text, "Robot wins");
+    EXPECT_EQ(rig.view().result.left, 452);
+    EXPECT_TRUE(rig.view().seats[Robot].status.italic);
     EXPECT_EQ(rig.state().cash[Robot], 1100);
-    EXPECT_EQ(rig.pictureAt(kHolePlace[Robot].x, kHolePlace[Robot].y), kFirstBack) << "Robot's cards stay face down";
-    for (Point p : kBoardPlace) EXPECT_EQ(rig.pictureAt(p), -1) << "no board card at " << p.x;
+    EXPECT_EQ(rig.pictureAt(ui::kHolePlace[Robot].x, ui::kHolePlace[Robot].y), kFirstBack) << "Robot's cards stay face down";
+    for (ui::Point p : ui::kBoardPlace) EXPECT_EQ(rig.pictureAt(p), -1) << "no board card at " << p.x;
     EXPECT_EQ(rig.state().handsPlayed, 1);
     EXPECT_EQ(rig.state().showdownCount, 0);
 }
@@ -193,8 +193,8 @@ TEST(Showdown, ASeatWithCashZeroTakesNoPartEvenWithTheBestHand) {
     rig.hole(Freak, "As", "Ah");
     rig.state().cash[Freak] = 0;
     riverCheck(rig);
-    EXPECT_EQ(rig.display().status[Freak].text, "");
-    EXPECT_EQ(rig.display().theresult.text, "Expert , Robot win");
+    EXPECT_EQ(rig.view().seats[Freak].status.text, "");
+    EXPECT_EQ(rig.view().result.text, "Expert , Robot win");
     EXPECT_EQ(rig.state().cash[Freak], 0);
     EXPECT_EQ(rig.state().cash[Expert], 1050);
 }
@@ -215,7 +215,7 @@ TEST(Showdown, ReachedAgainInTheSameActionItPaysAndCountsOnce) {
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav"}));
     EXPECT_EQ(rig.state().handsPlayed, 11);
     EXPECT_EQ(rig.state().showdownCount, 6);
-    EXPECT_EQ(rig.display().theresult.text, "Expert , Robot win");
+    EXPECT_EQ(rig.view().result.text, "Expert , Robot win");
 }
 
 TEST(Showdown, TheWinningsTargetEndsTheGameOneBoxPerSeatInSeatOrder) {
@@ -223,8 +223,8 @@ TEST(Showdown, TheWinningsTargetEndsTheGameOneBoxPerSeatInSeatOrder) {
     std::vector<std::string> youCashShown;  // what the table shows while each box is up
     std::vector<bool> dealEnabled;
     rig.host.insideMessage = [&] {
-        youCashShown.push_back(rig.display().cashLabel[You]);
-        dealEnabled.push_back(rig.display().btnnew.enabled);
+        youCashShown.push_back(rig.view().seats[You].cash);
+        dealEnabled.push_back(rig.view().deal.enabled);
     };
     rig.midHand(4, You, 20);
     rig.hole(You, "As", "Ah");
@@ -239,8 +239,8 @@ TEST(Showdown, TheWinningsTargetEndsTheGameOneBoxPerSeatInSeatOrder) {
     ASSERT_EQ(youCashShown.size(), 2u);
     EXPECT_EQ(youCashShown[0], "1850") << "the box comes after the cash labels";
     EXPECT_TRUE(dealEnabled[0]);
-    EXPECT_FALSE(rig.display().btnnew.enabled) << "Deal stays disabled";
-    EXPECT_FALSE(rig.display().btnstay.enabled);
+    EXPECT_FALSE(rig.view().deal.enabled) << "Deal stays disabled";
+    EXPECT_FALSE(rig.view().checkOrCall.enabled);
 }
 
 TEST(Showdown, WhenNoSeatTakesPartThePlaceholderWinnerIsNamedAndNobodyIsPaid) {
@@ -250,10 +250,10 @@ TEST(Showdown, WhenNoSeatTakesPartThePlaceholderWinnerIsNamedAndNobodyIsPaid) {
     setStats(rig);
     rig.state().soundOn = true;
     ASSERT_TRUE(rig.table.fold());
-    EXPECT_EQ(rig.display().theresult.text, "Champ wins");
-    EXPECT_EQ(rig.display().theresult.left, 452);
-    EXPECT_TRUE(rig.display().status[Champ].italic);
-    EXPECT_EQ(rig.display().status[Champ].color, LabelColor::Yellow);
+    EXPECT_EQ(rig.view().result.text, "Champ wins");
+    EXPECT_EQ(rig.view().result.left, 452);
+    EXPECT_TRUE(rig.view().seats[Champ].status.italic);
+    EXPECT_EQ(rig.view().seats[Champ].status.color, LabelColor::Yellow);
     EXPECT_EQ(rig.cash(), (std::vector<int32_t>{1000, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(rig.state().handsWon, 3);
     EXPECT_EQ(rig.state().handsPlayed, 11);
@@ -261,7 +261,7 @@ TEST(Showdown, WhenNoSeatTakesPartThePlaceholderWinnerIsNamedAndNobodyIsPaid) {
     EXPECT_TRUE(rig.state().potSettled);
     EXPECT_EQ(rig.store.writes, payOutWrites({5, 10, 3}, rig.cash(), {5, 11, 3}));
     EXPECT_EQ(rig.sounds(), (std::vector<std::string>{"chip4.wav", "chip4.wav"}));
-    EXPECT_TRUE(rig.display().btnnew.enabled);
+    EXPECT_TRUE(rig.view().deal.enabled);
 }
 
 }  // namespace

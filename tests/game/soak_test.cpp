@@ -58,7 +58,7 @@ public:
         open_ = false;
         ++settled_;
         EXPECT_EQ(intoPot_, pot);
-        EXPECT_EQ(result, table_.display().theresult.text);
+        EXPECT_EQ(result, table_.view().result.text);
         for (int seat : kSeatOrder) {
             EXPECT_EQ(int64_t{table_.state().cash[seat]} - cashAtStart_[seat], net_[seat]) << "seat " << seat;
         }
@@ -84,10 +84,8 @@ constexpr Control kOtherControls[] = {
 class Soak {
 public:
     explicit Soak(uint32_t seed) : pick_(seed), table_(host_, store_), ledger_(table_) {
-        table_.setObserver(&ledger_);
-        host_.insideWindow = [this](ModalWindow w) {
-            if (w == ModalWindow::Stats && coin(3)) table_.press({Control::ResetStats});
-        };
+        table_.addObserver(host_);
+        table_.addObserver(ledger_);
     }
 
     // Stops at the first failed check; the failure names the press.
@@ -124,7 +122,7 @@ private:
         }
         if (roll < 19) return {Control::Fold};
         if (roll < 25) return {Control::Raise};
-        return {table_.display().btnnew.enabled ? Control::Deal : Control::CheckOrCall};
+        return {table_.view().deal.enabled ? Control::Deal : Control::CheckOrCall};
     }
 
     void step() {
@@ -140,13 +138,15 @@ private:
                 const Press press = randomPress();
                 what = "control " + std::to_string(static_cast<int>(press.control));
                 const bool done = table_.press(press);
+                // Now and then Reset is pressed in the statistics window the press opened.
+                if (press.control == Control::Stats && coin(3)) table_.press({Control::ResetStats});
                 newHand = done && (press.control == Control::Deal ? table_.state().street == 1
                                                                   : press.control == Control::NewGame && host_.answerYes);
                 cashEntered = press.control == Control::EnterInitialCash;
             }
         }
         // A finished game is started over now and then, so that the soak keeps playing.
-        if (!table_.display().btnnew.enabled && !table_.display().btnstay.enabled && coin(3)) {
+        if (!table_.view().deal.enabled && !table_.view().checkOrCall.enabled && coin(3)) {
             table_.press({Control::Options});
             table_.press({Control::TypeInitialCash, 0, "1200"});
             table_.press({Control::Options});
@@ -161,7 +161,7 @@ private:
 
     void checkAfter(const TableState& before, bool newHand, bool cashEntered) {
         const TableState& s = table_.state();
-        const Display& d = table_.display();
+        const TableView d = table_.view();
         SCOPED_TRACE("in hand " + std::to_string(hands_));
         ASSERT_TRUE(isPermutation(s.deck));
         ASSERT_TRUE(isPermutation(s.oddsDeck));
@@ -173,9 +173,9 @@ private:
         ASSERT_GE(s.openerSeat, 1);
         ASSERT_LE(s.openerSeat, 8);
         ASSERT_LE(std::count(s.raised.begin(), s.raised.end(), true), 1);
-        ASSERT_EQ(d.betsize, std::to_string(s.pot));
+        ASSERT_EQ(d.pot, std::to_string(s.pot));
         for (int seat : kSeatOrder) {
-            ASSERT_EQ(d.cashLabel[seat], std::to_string(s.cash[seat])) << seat;
+            ASSERT_EQ(d.seats[seat].cash, std::to_string(s.cash[seat])) << seat;
         }
         // Nobody acts while out of the hand, and a fold lasts until the next deal.
         if (!newHand) {
@@ -183,7 +183,7 @@ private:
                 if (before.folded[seat]) {
                     ASSERT_TRUE(s.folded[seat]) << seat;
                 }
-                const std::string& status = d.status[seat].text;
+                const std::string& status = d.seats[seat].status.text;
                 const bool acted = s.cash[seat] != before.cash[seat] && status != "Small Blind" && status != "Big Blind";
                 if (acted && !before.live(seat) && !cashEntered) {
                     ADD_FAILURE() << "seat " << seat << " acted while out";
@@ -191,21 +191,20 @@ private:
             }
         }
         // The buttons follow the state of the hand.
-        if (d.btnstay.enabled || d.btnpass.enabled) {
+        if (d.checkOrCall.enabled) {
             ASSERT_LT(s.street, 5);
-            ASSERT_FALSE(d.btnnew.enabled);
-            ASSERT_TRUE(d.btnstay.enabled && d.btnpass.enabled);
+            ASSERT_FALSE(d.deal.enabled);
         }
-        if (d.btnbet.enabled) {
-            ASSERT_TRUE(d.btnstay.enabled);
+        if (d.raise.enabled) {
+            ASSERT_TRUE(d.checkOrCall.enabled);
         }
         if (s.street == 5) {
-            ASSERT_FALSE(d.btnstay.enabled);
+            ASSERT_FALSE(d.checkOrCall.enabled);
         }
         // The flag may name the big blind; an unanswered raise shows as the holder's "Raises".
         for (int seat : kOpponents)
-            if (d.btnbet.enabled && s.raised[seat]) {
-                ASSERT_NE(d.status[seat].text, "Raises") << "Raise enabled against an unanswered raise";
+            if (d.raise.enabled && s.raised[seat]) {
+                ASSERT_NE(d.seats[seat].status.text, "Raises") << "Raise enabled against an unanswered raise";
             }
     }
 

@@ -20,7 +20,7 @@ struct StoredRun : TableRig {
 TEST(StartUp, EmptyStoreDealsTheFirstHandWithTheDefaults) {
     StoredRun run;
     const TableState& s = run.table.state();
-    const Display& d = run.table.display();
+    const TableView d = run.table.view();
 
     EXPECT_TRUE(s.soundOn);
     EXPECT_EQ(s.showdownCount, 0);
@@ -49,28 +49,28 @@ TEST(StartUp, EmptyStoreDealsTheFirstHandWithTheDefaults) {
         EXPECT_EQ(s.raised[seat], seat == Robot) << seat;
         const int32_t paid = seat == Expert ? 2 : seat == Robot ? 4 : 0;
         EXPECT_EQ(s.cash[seat], 1200 - paid) << seat;
-        EXPECT_EQ(d.cashLabel[seat], std::to_string(1200 - paid)) << seat;
+        EXPECT_EQ(d.seats[seat].cash, std::to_string(1200 - paid)) << seat;
         const char* label = seat == Expert ? "Small Blind" : seat == Robot ? "Big Blind" : "";
-        EXPECT_EQ(d.status[seat].text, label) << seat;
-        EXPECT_EQ(d.status[seat].color, LabelColor::White) << seat;
-        EXPECT_FALSE(d.status[seat].italic) << seat;
+        EXPECT_EQ(d.seats[seat].status.text, label) << seat;
+        EXPECT_EQ(d.seats[seat].status.color, LabelColor::White) << seat;
+        EXPECT_FALSE(d.seats[seat].status.italic) << seat;
     }
-    EXPECT_EQ(d.betsize, "6");
-    EXPECT_EQ(d.theresult.text, "");
-    EXPECT_EQ(d.theresult.left, 460);
+    EXPECT_EQ(d.pot, "6");
+    EXPECT_EQ(d.result.text, "");
+    EXPECT_EQ(d.result.left, 460);
     EXPECT_EQ(run.buttons(), "-Deal +Call +Raise +Fold");
-    EXPECT_EQ(d.btnbet.caption, "Raise");
+    EXPECT_EQ(d.raise.caption, "Raise");
 
-    const PanelDisplay& p = d.panel;
+    const PanelView& p = d.panel;
     EXPECT_FALSE(p.visible);
-    EXPECT_EQ(p.money, "1200");
-    EXPECT_EQ(p.until, "600");
-    EXPECT_EQ(p.label3, "4");
-    EXPECT_EQ(p.label4, "8");
-    EXPECT_EQ(p.soundOff1, "On");
-    EXPECT_EQ(p.cardbacks, 0);
-    EXPECT_EQ(p.levels, 0);
-    EXPECT_EQ(p.upDown1, 1);
+    EXPECT_EQ(p.initialCashText, "1200");
+    EXPECT_EQ(p.playUntilText, "600");
+    EXPECT_EQ(p.smallBetText, "4");
+    EXPECT_EQ(p.bigBetText, "8");
+    EXPECT_EQ(p.soundText, "On");
+    EXPECT_EQ(p.cardBackItem, 0);
+    EXPECT_EQ(p.levelItem, 0);
+    EXPECT_EQ(p.limitsStep, 1);
 
     // Selecting the stored back and level rewrites them; nothing else is written.
     EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 52}, {"Levels/comp", 400}}));
@@ -105,20 +105,20 @@ TEST(StartUp, StoredSettingsFillThePanelAndSetTheBlinds) {
              {{"Bet", "Small"}, 6},
              {{"Bet", "Big"}, 12}});
     const TableState& s = run.table.state();
-    const Display& d = run.table.display();
+    const TableView d = run.table.view();
 
     EXPECT_FALSE(s.soundOn);
-    EXPECT_EQ(d.panel.soundOff1, "Off");
+    EXPECT_EQ(d.panel.soundText, "Off");
     EXPECT_EQ(s.showdownCount, 5);
     EXPECT_EQ(s.handsPlayed, 9);
     EXPECT_EQ(s.handsWon, 3);
-    EXPECT_EQ(d.panel.money, "1500");
-    EXPECT_EQ(d.panel.until, "800");
-    EXPECT_EQ(d.panel.label3, "6");
-    EXPECT_EQ(d.panel.label4, "12");
-    EXPECT_EQ(d.panel.upDown1, 1);  // the up-down control always starts at 1
-    EXPECT_EQ(d.panel.cardbacks, 1);
-    EXPECT_EQ(d.panel.levels, 3);
+    EXPECT_EQ(d.panel.initialCashText, "1500");
+    EXPECT_EQ(d.panel.playUntilText, "800");
+    EXPECT_EQ(d.panel.smallBetText, "6");
+    EXPECT_EQ(d.panel.bigBetText, "12");
+    EXPECT_EQ(d.panel.limitsStep, 1);  // the up-down control always starts at 1
+    EXPECT_EQ(d.panel.cardBackItem, 1);
+    EXPECT_EQ(d.panel.levelItem, 3);
     EXPECT_EQ(s.aiLevel, 900);
     EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 53}, {"Levels/comp", 900}}));
 
@@ -128,10 +128,10 @@ TEST(StartUp, StoredSettingsFillThePanelAndSetTheBlinds) {
     EXPECT_EQ(s.cash[You], 900);
     EXPECT_EQ(s.cash[Freak], 1200);
     EXPECT_EQ(s.pot, 9);
-    EXPECT_EQ(d.betsize, "9");
+    EXPECT_EQ(d.pot, "9");
     EXPECT_EQ(s.toCall, 6);
     EXPECT_EQ(s.raiseAmount, 6);
-    EXPECT_EQ(d.btnstay.caption, "Call");
+    EXPECT_EQ(d.checkOrCall.caption, "Call");
 }
 
 TEST(StartUp, StoredValuesOutsideThePanelChoices) {
@@ -139,7 +139,7 @@ TEST(StartUp, StoredValuesOutsideThePanelChoices) {
         SCOPED_TRACE("back 75 selects back 8 and leaves 59 in the file");
         StoredRun run({{{"Card", "back"}, 75}});
         EXPECT_EQ(run.table.state().cardBack, 59);
-        EXPECT_EQ(run.table.display().panel.cardbacks, 7);
+        EXPECT_EQ(run.table.view().panel.cardBackItem, 7);
         EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 59}, {"Levels/comp", 400}}));
         EXPECT_EQ(drawsOnly(run.host.events).back(), "trim 827 348 keep");
         EXPECT_EQ(drawsOnly(run.host.events).end()[-2], "draw 59 at 827 348");  // Robot's second card
@@ -148,37 +148,37 @@ TEST(StartUp, StoredValuesOutsideThePanelChoices) {
         SCOPED_TRACE("a back below the pictures of backs reads as the first back");
         StoredRun run({{{"Card", "back"}, 40}});
         EXPECT_EQ(run.table.state().cardBack, 52);
-        EXPECT_EQ(run.table.display().panel.cardbacks, 0);
+        EXPECT_EQ(run.table.view().panel.cardBackItem, 0);
         EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 52}, {"Levels/comp", 400}}));
     }
     {
         SCOPED_TRACE("level 700 selects nothing and stays in use");
         StoredRun run({{{"Levels", "comp"}, 700}});
         EXPECT_EQ(run.table.state().aiLevel, 700);
-        EXPECT_EQ(run.table.display().panel.levels, -1);
+        EXPECT_EQ(run.table.view().panel.levelItem, -1);
         EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 52}}));
     }
     {
         SCOPED_TRACE("level 2000 is the largest kept");
         StoredRun run({{{"Levels", "comp"}, 2000}});
         EXPECT_EQ(run.table.state().aiLevel, 2000);
-        EXPECT_EQ(run.table.display().panel.levels, -1);
+        EXPECT_EQ(run.table.view().panel.levelItem, -1);
         EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 52}}));
     }
     {
         SCOPED_TRACE("a level above 2000 reads as Amateur");
         StoredRun run({{{"Levels", "comp"}, 2001}});
         EXPECT_EQ(run.table.state().aiLevel, 400);
-        EXPECT_EQ(run.table.display().panel.levels, 0);
+        EXPECT_EQ(run.table.view().panel.levelItem, 0);
         EXPECT_EQ(run.store.writes, (Writes{{"Card/back", 52}, {"Levels/comp", 400}}));
     }
     {
         SCOPED_TRACE("any sound value but 0 is on; the boxes show stored values in full");
         StoredRun run({{{"Settings", "Sound"}, 7}, {{"Cash", "initial"}, 12345678}, {{"Cash", "until"}, -1000001}});
         EXPECT_TRUE(run.table.state().soundOn);
-        EXPECT_EQ(run.table.display().panel.soundOff1, "On");
-        EXPECT_EQ(run.table.display().panel.money, "12345678");
-        EXPECT_EQ(run.table.display().panel.until, "-1000001");
+        EXPECT_EQ(run.table.view().panel.soundText, "On");
+        EXPECT_EQ(run.table.view().panel.initialCashText, "12345678");
+        EXPECT_EQ(run.table.view().panel.playUntilText, "-1000001");
     }
 }
 
@@ -188,7 +188,7 @@ protected:
         for (const auto& [key, value] : cash) store.values[{"Cash", key}] = value;
     }
     void expectStatuses(std::map<int, std::string> expected) {
-        for (int seat : kSeatOrder) EXPECT_EQ(display().status[seat].text, expected[seat]) << "seat " << seat;
+        for (int seat : kSeatOrder) EXPECT_EQ(view().seats[seat].status.text, expected[seat]) << "seat " << seat;
     }
     void expectHumanToAct() {
         EXPECT_EQ(buttons(), "-Deal +Call +Raise +Fold");
@@ -210,7 +210,7 @@ TEST_F(FirstHand, ExpertBrokeGivesRobotTheSmallBlindAndYouTheBigBlind) {
     EXPECT_EQ(state().seatsOut, 7);
     expectStatuses({{You, "Big Blind"}, {Freak, "Folds"}, {Geek, "Folds"}, {Master, "Folds"}, {Champ, "Folds"},
                     {Pinhead, "Folds"}, {Robot, "Folds"}});
-    EXPECT_EQ(display().theresult.text, "You win");
+    EXPECT_EQ(view().result.text, "You win");
     EXPECT_EQ(buttons(), "+Deal -Call -Raise -Fold");
     EXPECT_EQ(state().handsPlayed, 1);
     EXPECT_EQ(state().handsWon, 1);
@@ -230,8 +230,8 @@ TEST_F(FirstHand, ExpertBrokeGivesRobotTheSmallBlindAndYouTheBigBlind) {
     // The next hand moves the blinds one seat on from there: Freak big blind, the human small.
     ASSERT_TRUE(table.deal());
     EXPECT_EQ(state().blindSeat, 7);
-    EXPECT_EQ(display().status[You].text, "Small Blind");
-    EXPECT_EQ(display().status[Freak].text, "Big Blind");
+    EXPECT_EQ(view().seats[You].status.text, "Small Blind");
+    EXPECT_EQ(view().seats[Freak].status.text, "Big Blind");
     EXPECT_EQ(state().cash[You], 1200);
     EXPECT_EQ(state().cash[Freak], 1196);
 }
@@ -243,10 +243,10 @@ TEST_F(FirstHand, ExpertAndRobotBrokeGiveYouTheSmallBlindAndFreakTheBigBlind) {
     EXPECT_EQ(state().openerSeat, 7);
     EXPECT_EQ(state().cash[You], 1198);
     EXPECT_EQ(state().cash[Freak], 1196);
-    EXPECT_EQ(display().cashLabel[You], "1198");
-    EXPECT_EQ(display().cashLabel[Freak], "1196");
+    EXPECT_EQ(view().seats[You].cash, "1198");
+    EXPECT_EQ(view().seats[Freak].cash, "1196");
     EXPECT_EQ(state().pot, 6);
-    EXPECT_EQ(display().betsize, "6");
+    EXPECT_EQ(view().pot, "6");
     // Freak's big blind holds no flag; Geek to Pinhead answer it and fold.
     for (int seat : kOpponents) EXPECT_FALSE(state().raised[seat]) << seat;
     expectStatuses({{You, "Small Blind"}, {Freak, "Big Blind"}, {Geek, "Folds"}, {Master, "Folds"},
@@ -285,18 +285,18 @@ TEST_F(FirstHand, ExpertAndYouBrokeMoveTheBigBlindOnToFreak) {
     // Geek, Master, Champ, Pinhead and Robot fold: with Expert and the human out that is seven.
     EXPECT_EQ(state().seatsOut, 7);
     EXPECT_EQ(state().cash[You], 6);
-    EXPECT_EQ(display().theresult.text, "You win");
+    EXPECT_EQ(view().result.text, "You win");
 }
 
 TEST_F(FirstHand, OnlySeatWithChipsEmptiedByItsSmallBlindEndsTheGame) {
     storeCash({{"freak", 0}, {"player", 0}, {"geek", 0}, {"master", 0}, {"champ", 2}, {"pinhead", 0},
                {"expert", 0}, {"robot", 0}});
     startUp();
-    EXPECT_EQ(display().status[Champ].text, "Small Blind");
+    EXPECT_EQ(view().seats[Champ].status.text, "Small Blind");
     EXPECT_EQ(state().cash[Champ], 0);
-    EXPECT_EQ(display().cashLabel[Champ], "0");
+    EXPECT_EQ(view().seats[Champ].cash, "0");
     EXPECT_EQ(state().blindSeat, 3);
-    for (int seat : kSeatOrder) EXPECT_NE(display().status[seat].text, "Big Blind") << seat;
+    for (int seat : kSeatOrder) EXPECT_NE(view().seats[seat].status.text, "Big Blind") << seat;
     EXPECT_EQ(host.texts(HostEvent::Message), std::vector<std::string>{"You lose!"});
     EXPECT_EQ(host.events.back().caption, "Game over");
     EXPECT_EQ(buttons(), "-Deal -Call -Raise -Fold");
@@ -311,7 +311,7 @@ TEST_F(FirstHand, NoSeatWithChipsEndsTheGameAtOnce) {
     EXPECT_EQ(countKind(host.events, HostEvent::Message), 1);
     EXPECT_EQ(countKind(host.events, HostEvent::Draw), 0);
     EXPECT_EQ(buttons(), "-Deal -Call -Raise -Fold");
-    for (int seat : kSeatOrder) EXPECT_EQ(display().status[seat].text, "") << seat;
+    for (int seat : kSeatOrder) EXPECT_EQ(view().seats[seat].status.text, "") << seat;
     EXPECT_EQ(state().seatsOut, 8);
     EXPECT_EQ(state().pot, 6);
     EXPECT_EQ(store.writes, (Writes{{"Card/back", 52}, {"Levels/comp", 400}}));
@@ -322,15 +322,15 @@ TEST_F(FirstHand, NoSeatWithChipsEndsTheGameAtOnce) {
 TEST_F(FirstHand, StoredLostGameIsDealtAsUsual) {
     storeCash({{"player", 0}});
     startUp();
-    EXPECT_EQ(display().status[Expert].text, "Small Blind");
-    EXPECT_EQ(display().status[Robot].text, "Big Blind");
+    EXPECT_EQ(view().seats[Expert].status.text, "Small Blind");
+    EXPECT_EQ(view().seats[Robot].status.text, "Big Blind");
     EXPECT_EQ(state().seatsOut, 1);
     expectHumanToAct();
     for (const std::string& draw : drawsOnly(host.events)) EXPECT_EQ(draw.find(" at 450 448"), std::string::npos);
 
     // The others call Robot's big blind when the human folds: were they to fold, the seventh
     // seat out (the broke human counts) would hand the human the pot.
-    state().strength = 10000;
+    setStrength(10000);
     finishHand();
     EXPECT_EQ(state().cash[You], 0);
     ASSERT_TRUE(table.deal());
@@ -352,7 +352,7 @@ protected:
     void finishWithYellowWinner() {
         finishHand();
         bool yellow = false;
-        for (int seat : kSeatOrder) yellow |= display().status[seat].color == LabelColor::Yellow;
+        for (int seat : kSeatOrder) yellow |= view().seats[seat].status.color == LabelColor::Yellow;
         ASSERT_TRUE(yellow);
     }
 };
@@ -360,7 +360,7 @@ protected:
 TEST_F(NewGame, NoChangesNothingButReseedsTheGenerator) {
     finishWithYellowWinner();
     const std::vector<std::string> stateBefore = lines(state());
-    const std::vector<std::string> displayBefore = lines(display());
+    const std::vector<std::string> viewBefore = lines(view());
     forget();
     host.now = 1800000000;
     host.answerYes = false;
@@ -368,7 +368,7 @@ TEST_F(NewGame, NoChangesNothingButReseedsTheGenerator) {
     EXPECT_TRUE(table.newGame());
     EXPECT_EQ(describeAll(host.events), std::vector<std::string>{"ask New game: Are you sure?"});
     EXPECT_EQ(lines(state()), stateBefore);
-    EXPECT_EQ(lines(display()), displayBefore);
+    EXPECT_EQ(lines(view()), viewBefore);
     EXPECT_TRUE(store.writes.empty());
     EXPECT_EQ(table.random().state(), generatorStateAfter(host.now, 0));
 }
@@ -386,21 +386,21 @@ TEST_F(NewGame, StartsOverWithTheTypedCashAfterAFinishedGame) {
     for (int seat : kSeatOrder) {
         const int32_t cash = seat == Expert ? 1998 : seat == Robot ? 1996 : 2000;
         EXPECT_EQ(state().cash[seat], cash) << seat;
-        EXPECT_EQ(display().cashLabel[seat], std::to_string(cash)) << seat;
+        EXPECT_EQ(view().seats[seat].cash, std::to_string(cash)) << seat;
         EXPECT_FALSE(state().folded[seat]) << seat;
         EXPECT_EQ(state().raised[seat], seat == Robot) << seat;
-        EXPECT_EQ(display().status[seat].color, LabelColor::White) << seat;
+        EXPECT_EQ(view().seats[seat].status.color, LabelColor::White) << seat;
     }
     expectStatuses({{Expert, "Small Blind"}, {Robot, "Big Blind"}});
     EXPECT_EQ(state().initialCash, 2000);
     EXPECT_EQ(state().pot, 6);
-    EXPECT_EQ(display().betsize, "6");
+    EXPECT_EQ(view().pot, "6");
     EXPECT_EQ(state().street, 1);
     EXPECT_EQ(state().seatsOut, 0);
     EXPECT_EQ(state().blindSeat, 1);
     EXPECT_EQ(state().openerSeat, 1);
     EXPECT_EQ(state().toCall, 4);
-    EXPECT_EQ(display().theresult.text, "");
+    EXPECT_EQ(view().result.text, "");
     expectHumanToAct();
     // Nobody acts: the shuffle is the only use of the freshly seeded generator, and nothing is
     // written until the next deal.
@@ -415,15 +415,15 @@ TEST_F(NewGame, MoneyTextThatIsNotANumberOnlyWhitensTheStatuses) {
     finishWithYellowWinner();
     typeMoney("12a");
     const std::vector<std::string> stateBefore = lines(state());
-    Display whitened = display();
-    for (StatusLabel& label : whitened.status) label.color = LabelColor::White;
+    TableView whitened = view();
+    for (SeatView& seat : whitened.seats) seat.status.color = LabelColor::White;
     forget();
 
     EXPECT_TRUE(table.newGame());
     EXPECT_EQ(describeAll(host.events),
               (std::vector<std::string>{"ask New game: Are you sure?", "error '12a' is not a valid integer value"}));
     EXPECT_EQ(lines(state()), stateBefore);
-    EXPECT_EQ(lines(display()), lines(whitened));
+    EXPECT_EQ(lines(view()), lines(whitened));
     EXPECT_TRUE(store.writes.empty());
 
     // A number is the whole text: a sign and digits, nothing else.

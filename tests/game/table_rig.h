@@ -1,8 +1,8 @@
 #pragma once
 // A table driven without a window for the engine tests: a rig that prepares positions and
 // scripts the generator's draws, and readable views of what the table did, showed and holds.
-// Card places come from game/seats.h; the hand-written traces (tests/tools) and the redraw test
-// of the deal check those numbers themselves.
+// Card places come from ui/table_geometry.h; the hand-written traces (tests/tools) and the redraw
+// test of the deal check those numbers themselves.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -17,6 +17,7 @@
 #include "game/seats.h"
 #include "game/table.h"
 #include "tests/support/test_host.h"
+#include "ui/table_geometry.h"
 
 namespace trelvist::testing {
 
@@ -82,7 +83,6 @@ inline std::string describe(const HostEvent& e) {
         case HostEvent::Message: return "message " + e.caption + ": " + e.text;
         case HostEvent::Ask: return "ask " + e.caption + ": " + e.text;
         case HostEvent::Error: return "error " + e.text;
-        case HostEvent::Window: return "window " + std::to_string(n[0]);
     }
     return "?";
 }
@@ -115,7 +115,7 @@ inline std::vector<std::string> preflopDraws(const TableState& s) {
     for (int c = 0; c < 2; ++c) {
         for (int seat : kSeatOrder) {
             if (!s.live(seat)) continue;
-            const CardPlace& p = kHolePlace[seat];
+            const ui::CardPlace& p = ui::kHolePlace[seat];
             const int x = p.x + c * p.dx, y = p.y + c * p.dy;
             const int pic = seat == You ? picture(s.hole(You)[c]) : s.cardBack;
             out.push_back("draw " + std::to_string(pic) + " at " + std::to_string(x) + " " + std::to_string(y));
@@ -125,30 +125,30 @@ inline std::vector<std::string> preflopDraws(const TableState& s) {
     return out;
 }
 
-// ---- Views of the display and the state, one line per item, so that two of them compare with a
+// ---- Views of the table's view and state, one line per item, so that two of them compare with a
 // readable difference.
 
-inline std::vector<std::string> lines(const Display& d) {
+inline std::vector<std::string> lines(const TableView& v) {
     std::vector<std::string> out;
-    const auto button = [](const ButtonState& b) { return b.caption + (b.enabled ? " enabled" : " disabled"); };
+    const auto button = [](const ButtonView& b) { return b.caption + (b.enabled ? " enabled" : " disabled"); };
     for (int seat : kSeatOrder) {
-        const StatusLabel& l = d.status[seat];
+        const StatusLabel& l = v.seats[seat].status;
         out.push_back("status " + std::to_string(seat) + " '" + l.text + "'" +
                       (l.color == LabelColor::Yellow ? " yellow" : " white") + (l.italic ? " italic" : ""));
-        out.push_back("cash " + std::to_string(seat) + " " + d.cashLabel[seat]);
+        out.push_back("cash " + std::to_string(seat) + " " + v.seats[seat].cash);
     }
-    out.push_back("pot " + d.betsize);
-    out.push_back("result '" + d.theresult.text + "' at " + std::to_string(d.theresult.left));
-    out.push_back("deal " + button(d.btnnew));
-    out.push_back("stay " + button(d.btnstay));
-    out.push_back("bet " + button(d.btnbet));
-    out.push_back("pass " + button(d.btnpass));
-    const PanelDisplay& p = d.panel;
-    out.push_back(std::string("panel ") + (p.visible ? "shown" : "hidden") + " money '" + p.money + "' until '" +
-                  p.until + "' limits " + p.label3 + "/" + p.label4 + " sound " + p.soundOff1 + " back " +
-                  std::to_string(p.cardbacks) + " level " + std::to_string(p.levels) + " updown " +
-                  std::to_string(p.upDown1));
-    out.push_back("stats " + d.lblhandsplayed + " " + d.lblhandswon + " " + d.lblshowdowns);
+    out.push_back("pot " + v.pot);
+    out.push_back("result '" + v.result.text + "' at " + std::to_string(v.result.left));
+    out.push_back("deal " + button(v.deal));
+    out.push_back("check or call " + button(v.checkOrCall));
+    out.push_back("raise " + button(v.raise));
+    out.push_back("fold " + button(v.fold));
+    const PanelView& p = v.panel;
+    out.push_back(std::string("panel ") + (p.visible ? "shown" : "hidden") + " money '" + p.initialCashText +
+                  "' until '" + p.playUntilText + "' limits " + p.smallBetText + "/" + p.bigBetText + " sound " +
+                  p.soundText + " back " + std::to_string(p.cardBackItem) + " level " + std::to_string(p.levelItem) +
+                  " updown " + std::to_string(p.limitsStep));
+    out.push_back("stats " + v.stats.handsPlayed + " " + v.stats.handsWon + " " + v.stats.showdowns);
     return out;
 }
 
@@ -206,23 +206,28 @@ public:
     Table table{host, store};
 
     TableRig() {
+        table.addObserver(host);
         store.values[{"Settings", "Sound"}] = 0;
         store.values[{"Levels", "comp"}] = -1;
     }
 
     // Starts up with every opponent so weak that each answer folds and no turn raises.
     void startUp() {
-        state().strength = -10000;
+        setStrength(-10000);
         table.startUp();
     }
     // The human folds and the showdown among the others ends the hand; Deal is then enabled.
     void finishHand() {
         ASSERT_TRUE(table.fold());
-        ASSERT_TRUE(display().btnnew.enabled);
+        ASSERT_TRUE(view().deal.enabled);
     }
 
     TableState& state() { return table.stateForTesting(); }
-    const Display& display() const { return table.display(); }
+    TableView view() const { return table.view(); }
+    // The strength the odds routine's next estimate builds on: at level -1 the opponents decide
+    // on it, plus the pre-flop adjustment.
+    void setStrength(int32_t strength) { table.oddsForTesting().setStrength(strength); }
+    int32_t strength() const { return table.odds().strength(); }
 
     void setCash(int32_t everyone) {
         for (int seat : kSeatOrder) state().cash[seat] = everyone;
@@ -248,7 +253,7 @@ public:
         t.blindSeat = opener;
         t.pot = 100;
         t.toCall = 0;
-        t.strength = strength;
+        setStrength(strength);
         t.potSettled = false;
         t.allOutDeclared = false;
     }
@@ -285,7 +290,7 @@ public:
             if (e.kind != HostEvent::Erase) continue;
             int which = 0;
             for (int seat : kSeatOrder)
-                if (Rect{e.numbers[0], e.numbers[1], e.numbers[2], e.numbers[3]} == kCardArea[seat]) which = seat;
+                if (ui::Rect{e.numbers[0], e.numbers[1], e.numbers[2], e.numbers[3]} == ui::kCardArea[seat]) which = seat;
             seats.push_back(which);
         }
         return seats;
@@ -293,7 +298,7 @@ public:
     std::vector<std::string> sounds() const { return host.texts(HostEvent::Sound); }
     Statuses statuses() const {
         Statuses texts;
-        for (int seat : kSeatOrder) texts.push_back(display().status[seat].text);
+        for (int seat : kSeatOrder) texts.push_back(view().seats[seat].status.text);
         return texts;
     }
     // The cash of every seat in seat order You, Freak, ..., Robot.
@@ -312,12 +317,12 @@ public:
     // The four table buttons, "+" enabled and "-" disabled, Check/Call by its caption:
     // e.g. "-Deal +Call -Raise +Fold".
     std::string buttons() const {
-        const auto mark = [](const ButtonState& b, std::string_view name) {
+        const auto mark = [](const ButtonView& b, std::string_view name) {
             return (b.enabled ? "+" : "-") + std::string(name);
         };
-        const Display& d = display();
-        return mark(d.btnnew, "Deal") + " " + mark(d.btnstay, d.btnstay.caption) + " " + mark(d.btnbet, "Raise") +
-               " " + mark(d.btnpass, "Fold");
+        const TableView v = view();
+        return mark(v.deal, "Deal") + " " + mark(v.checkOrCall, v.checkOrCall.caption) + " " + mark(v.raise, "Raise") +
+               " " + mark(v.fold, "Fold");
     }
     // The picture last drawn at x, y since the last forget(), -1 for none.
     int pictureAt(int x, int y) const {
@@ -326,7 +331,7 @@ public:
             if (e.kind == HostEvent::Draw && e.numbers[1] == x && e.numbers[2] == y) found = e.numbers[0];
         return found;
     }
-    int pictureAt(Point p) const { return pictureAt(p.x, p.y); }
+    int pictureAt(ui::Point p) const { return pictureAt(p.x, p.y); }
 
 private:
     uint64_t drawsBefore_ = 0;

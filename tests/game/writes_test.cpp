@@ -42,10 +42,10 @@ TEST_F(RefusedWrites, FirstWriteOfADealStopsItAfterTheBoardIsErased) {
     EXPECT_EQ(lines(state()), lines(expected));
     EXPECT_EQ(table.random().draws(), drawsBefore);
     EXPECT_EQ(buttons(), "+Deal -Check -Raise -Fold");
-    EXPECT_EQ(display().theresult.left, 456);
+    EXPECT_EQ(view().result.left, 456);
     for (int seat : kSeatOrder) {
-        EXPECT_EQ(display().status[seat].color, LabelColor::White) << seat;
-        EXPECT_FALSE(display().status[seat].italic) << seat;
+        EXPECT_EQ(view().seats[seat].status.color, LabelColor::White) << seat;
+        EXPECT_FALSE(view().seats[seat].status.italic) << seat;
     }
 
     // Nothing was lost: once the file takes writes again, the same press deals the hand.
@@ -56,7 +56,7 @@ TEST_F(RefusedWrites, FirstWriteOfADealStopsItAfterTheBoardIsErased) {
     EXPECT_TRUE(errors().empty());
     EXPECT_EQ(store.attempted, statsThenCash());
     EXPECT_EQ(state().street, 1);
-    EXPECT_FALSE(display().btnnew.enabled);
+    EXPECT_FALSE(view().deal.enabled);
 }
 
 TEST_F(RefusedWrites, RefusedCashWriteStopsTheDealThere) {
@@ -68,7 +68,7 @@ TEST_F(RefusedWrites, RefusedCashWriteStopsTheDealThere) {
                                                          "Cash/freak", "Cash/player"}));
     EXPECT_EQ(store.writes.size(), 4u);
     EXPECT_EQ(state().street, 5);
-    EXPECT_TRUE(display().btnnew.enabled);
+    EXPECT_TRUE(view().deal.enabled);
     EXPECT_EQ(countKind(host.events, HostEvent::Draw), 0);
 }
 
@@ -80,17 +80,17 @@ TEST_F(RefusedWrites, RefusedShowdownStillSettlesTheHand) {
     board({"2c", "7d", "9h", "Js", "Kc"});
     for (int seat : kSeatOrder) hole(seat, "3d", "4h");
     hole(Freak, "As", "Ah");
-    s.strength = 10000;  // every answer calls
+    setStrength(10000);  // every answer calls
     refuseFrom(1);
 
     EXPECT_TRUE(table.fold());
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(store.attempted, statsThenCash());
     EXPECT_TRUE(store.writes.empty());
-    EXPECT_EQ(display().theresult.text, "Freak wins");
+    EXPECT_EQ(view().result.text, "Freak wins");
     EXPECT_EQ(s.pot, 6 + 6 * 4);
     EXPECT_EQ(s.cash[Freak], 1200 - 4 + 30);
-    EXPECT_EQ(display().cashLabel[Freak], "1226");
+    EXPECT_EQ(view().seats[Freak].cash, "1226");
     EXPECT_EQ(s.handsPlayed, 1);
     EXPECT_EQ(s.handsWon, 0);
     EXPECT_EQ(s.showdownCount, 0);
@@ -134,10 +134,10 @@ TEST_F(RefusedWrites, RefusedAllOutWinStillPaysTheHuman) {
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(store.attempted, kCashKeys);
     EXPECT_EQ(state().cash[You], 1200 - 4 + 10);
-    EXPECT_EQ(display().cashLabel[You], "1206");
+    EXPECT_EQ(view().seats[You].cash, "1206");
     EXPECT_EQ(state().handsPlayed, 1);
     EXPECT_EQ(state().handsWon, 1);
-    EXPECT_EQ(display().theresult.text, "You win");
+    EXPECT_EQ(view().result.text, "You win");
     EXPECT_EQ(buttons(), "+Deal -Check -Raise -Fold");
 }
 
@@ -150,7 +150,7 @@ TEST_F(RefusedWrites, OptionsCompleteInMemoryWithOneErrorPerAction) {
     EXPECT_EQ(host.texts(HostEvent::Message), std::vector<std::string>{"New initial cash value confirmation"});
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(state().initialCash, 500);
-    for (int seat : kSeatOrder) EXPECT_EQ(display().cashLabel[seat], "500") << seat;
+    for (int seat : kSeatOrder) EXPECT_EQ(view().seats[seat].cash, "500") << seat;
 
     ASSERT_TRUE(table.typePlayUntil("700"));
     refuseFrom(1);
@@ -163,7 +163,7 @@ TEST_F(RefusedWrites, OptionsCompleteInMemoryWithOneErrorPerAction) {
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(store.attempted, (std::vector<std::string>{"Bet/Small", "Bet/Big"}));
     EXPECT_EQ(state().bigBet, 8);
-    EXPECT_EQ(display().panel.label4, "8");
+    EXPECT_EQ(view().panel.bigBetText, "8");
 
     refuseFrom(1);
     EXPECT_TRUE(table.chooseCardBack(3));
@@ -180,16 +180,16 @@ TEST_F(RefusedWrites, OptionsCompleteInMemoryWithOneErrorPerAction) {
     EXPECT_TRUE(table.toggleSound());
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_TRUE(state().soundOn);
-    EXPECT_EQ(display().panel.soundOff1, "On");
+    EXPECT_EQ(view().panel.soundText, "On");
 
     state().handsPlayed = 4;
-    host.insideWindow = [this](ModalWindow) { table.resetStats(); };
+    ASSERT_TRUE(table.showStats());
     refuseFrom(1);
-    EXPECT_TRUE(table.showStats());
+    EXPECT_TRUE(table.resetStats());
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(store.attempted, (std::vector<std::string>{"Stats/showdowns", "Stats/handsplayed", "Stats/handswon"}));
     EXPECT_EQ(state().handsPlayed, 0);
-    EXPECT_EQ(display().lblhandsplayed, "0");
+    EXPECT_EQ(view().stats.handsPlayed, "0");
 
     // Input the panel refuses writes nothing, so it reports no error either.
     ASSERT_TRUE(table.typeInitialCash("99"));
@@ -209,8 +209,8 @@ TEST_F(RefusedStartUpWrites, StartUpCarriesOnAfterARefusedWrite) {
     EXPECT_EQ(store.attempted, (std::vector<std::string>{"Card/back", "Levels/comp"}));
     EXPECT_EQ(state().cardBack, 52);
     EXPECT_EQ(state().aiLevel, 400);
-    EXPECT_EQ(display().status[Expert].text, "Small Blind");
-    EXPECT_EQ(display().status[Robot].text, "Big Blind");
+    EXPECT_EQ(view().seats[Expert].status.text, "Small Blind");
+    EXPECT_EQ(view().seats[Robot].status.text, "Big Blind");
     EXPECT_EQ(state().pot, 6);
     EXPECT_EQ(buttons(), "-Deal +Call +Raise +Fold");
     const std::vector<std::string> draws = drawsOnly(host.events);
@@ -230,7 +230,7 @@ TEST_F(RefusedStartUpWrites, OneErrorAcrossTheWritesOfStartUp) {
     keys.insert(keys.end(), kCashKeys.begin(), kCashKeys.end());
     EXPECT_EQ(store.attempted, keys);
     EXPECT_EQ(state().cash[You], 1202);
-    EXPECT_EQ(display().theresult.text, "You win");
+    EXPECT_EQ(view().result.text, "You win");
 }
 
 }  // namespace

@@ -110,13 +110,13 @@ TEST(HandBooks, WrittenHandsAddUpAsTheTablePlayedThem) {
         for (size_t i = 0; i < books.streets.size(); ++i) EXPECT_EQ(books.streets[i], boardText(onTable.first(3 + i)));
         EXPECT_EQ(books.board, books.streets.empty() ? "" : books.streets.back());
     };
-    t.table.setObserver(&log);
+    t.table.addObserver(log);
     t.table.startUp();
 
     std::mt19937 pick(11);
     for (int press = 0; checked < 1500 && press < 100000 && !::testing::Test::HasFailure(); ++press) {
-        const Display& d = t.table.display();
-        if (!d.btnnew.enabled && !d.btnstay.enabled) {
+        const TableView d = t.table.view();
+        if (!d.deal.enabled && !d.checkOrCall.enabled) {
             // The game is over: a new one with little cash, so that seats run out of chips.
             t.table.press({Control::Options});
             t.table.press({Control::TypeInitialCash, 0, std::to_string(20 + pick() % 60)});
@@ -125,7 +125,7 @@ TEST(HandBooks, WrittenHandsAddUpAsTheTablePlayedThem) {
             continue;
         }
         const unsigned roll = pick() % 10;
-        t.table.press({d.btnnew.enabled ? Control::Deal
+        t.table.press({d.deal.enabled ? Control::Deal
                        : roll < 2       ? Control::Fold
                        : roll < 5       ? Control::Raise
                                         : Control::CheckOrCall});

@@ -195,7 +195,7 @@ TEST(HandLayout, EachEndingIsWrittenLineByLine) {
         HandHistory history(folder.path().string(), [] { return kDealtAt; },
                             [](const std::string& text) { ADD_FAILURE() << text; });
         SeededTable t(ending.seed);
-        t.table.setObserver(&history.log());
+        t.table.addObserver(history.log());
         t.table.startUp();
         t.table.press({ending.firstPress});
         t.callDown();

@@ -22,7 +22,7 @@ constexpr int64_t kLastSecondOfDay = 1796774399;  // 2026-12-08 23:59:59 UTC
 // Plays hands that end at once: the human folds each after its deal.
 void foldHands(SeededTable& t, int hands) {
     for (int i = 0; i < hands; ++i) {
-        if (t.table.display().btnnew.enabled) t.table.press({Control::Deal});
+        if (t.table.view().deal.enabled) t.table.press({Control::Deal});
         t.table.press({Control::Fold});
     }
 }
@@ -47,7 +47,7 @@ TEST(HistoryFiles, HandsGoToTheFileOfTheirDayAndTheirNumbersGoOnAcrossRuns) {
         HandHistory history(folder.path().string(), [&] { return now++; }, [](const std::string& text) {
             ADD_FAILURE() << text;
         });
-        t.table.setObserver(&history.log());
+        t.table.addObserver(history.log());
         t.table.startUp();
         foldHands(t, 3);
         EXPECT_EQ(history.lastFile(), day2);
@@ -68,7 +68,7 @@ TEST(HistoryFiles, HandsGoToTheFileOfTheirDayAndTheirNumbersGoOnAcrossRuns) {
     HandHistory history(folder.path().string(), [&] { return now; }, [](const std::string& text) {
         ADD_FAILURE() << text;
     });
-    t.table.setObserver(&history.log());
+    t.table.addObserver(history.log());
     t.table.startUp();
     foldHands(t, 1);
     EXPECT_EQ(headers(day2).back(), "Trelvist Hand #6");
@@ -82,7 +82,7 @@ TEST(HistoryFiles, AFolderThatCannotBeWrittenIsReportedOnceAndTheHandsWaitForIt)
     std::vector<std::string> reported;
     SeededTable t(8);
     HandHistory history(blocked, [] { return kDealtAt; }, [&](const std::string& text) { reported.push_back(text); });
-    t.table.setObserver(&history.log());
+    t.table.addObserver(history.log());
     t.table.startUp();
     foldHands(t, 3);
 

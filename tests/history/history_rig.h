@@ -27,14 +27,17 @@ inline void useUtc() {
 
 // A table whose deal is fixed by `seed` (the clock the table seeds its generator with).
 struct SeededTable {
-    explicit SeededTable(uint32_t seed) : table(host, store) { host.now = seed; }
+    explicit SeededTable(uint32_t seed) : table(host, store) {
+        host.now = seed;
+        table.addObserver(host);
+    }
     TestHost host;
     MemoryStore store;
     Table table;
 
     // Presses Check/Call until the hand is over.
     void callDown() {
-        while (table.display().btnstay.enabled) table.press({Control::CheckOrCall});
+        while (table.view().checkOrCall.enabled) table.press({Control::CheckOrCall});
     }
 };
 

@@ -1,5 +1,7 @@
 #pragma once
-// A host and a settings store for driving the table without a window or a file.
+// A host and a settings store for driving the table without a window or a file. The host
+// also watches the table and records each change of its cards as the steps that paint it, so
+// that tests read the felt, erasures, draws and trims in the order a lasting picture gets them.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -9,30 +11,44 @@
 #include <vector>
 
 #include "game/host.h"
+#include "game/table_observer.h"
 #include "settings/store.h"
+#include "tools/paint_steps.h"
 
 namespace trelvist::testing {
 
 struct HostEvent {
-    enum Kind { Felt, Erase, Draw, Trim, Sound, Message, Ask, Error, Window } kind;
+    enum Kind { Felt, Erase, Draw, Trim, Sound, Message, Ask, Error } kind;
     std::string text;      // sound file, message text, error text, question
     std::string caption;   // message and question caption
     std::array<int, 4> numbers{};  // erase rectangle, or picture, x, y
 };
 
-class TestHost : public Host {
+// Paint steps reach it only once it is added as an observer of the table.
+class TestHost : public Host, public TableObserver {
 public:
     std::vector<HostEvent> events;
     bool answerYes = true;
     uint32_t now = 1700000000;
-    std::function<void(ModalWindow)> insideWindow;  // what a person does before closing it
-    std::function<void()> insideMessage;            // what a test looks at while a message shows
+    std::function<void()> insideMessage;  // what a test looks at while a message shows
 
-    void paintBackground() override { events.push_back({HostEvent::Felt, {}, {}, {}}); }
-    void eraseArea(Rect r) override { events.push_back({HostEvent::Erase, {}, {}, {r.left, r.top, r.right, r.bottom}}); }
-    void drawCard(int picture, int x, int y) override { events.push_back({HostEvent::Draw, {}, {}, {picture, x, y, 0}}); }
-    void trimCorners(int x, int y, bool keepTopLeft) override {
-        events.push_back({HostEvent::Trim, {}, {}, {x, y, keepTopLeft ? 1 : 0, 0}});
+    void tableChanged(const TableView& view, const TableChange& change) override {
+        for (const tools::PaintStep& step : tools::paintSteps(view, change)) {
+            switch (step.kind) {
+                case tools::PaintStep::Kind::Felt: events.push_back({HostEvent::Felt, {}, {}, {}}); break;
+                case tools::PaintStep::Kind::Erase: {
+                    const ui::Rect& r = step.area;
+                    events.push_back({HostEvent::Erase, {}, {}, {r.left, r.top, r.right, r.bottom}});
+                    break;
+                }
+                case tools::PaintStep::Kind::Draw:
+                    events.push_back({HostEvent::Draw, {}, {}, {step.picture, step.at.x, step.at.y, 0}});
+                    break;
+                case tools::PaintStep::Kind::Trim:
+                    events.push_back({HostEvent::Trim, {}, {}, {step.at.x, step.at.y, step.keepTopLeft ? 1 : 0, 0}});
+                    break;
+            }
+        }
     }
     void playSound(const std::string& file) override { events.push_back({HostEvent::Sound, file, {}, {}}); }
     void showMessage(const std::string& caption, const std::string& text) override {
@@ -44,10 +60,6 @@ public:
         return answerYes;
     }
     void reportError(const std::string& text) override { events.push_back({HostEvent::Error, text, {}, {}}); }
-    void showWindow(ModalWindow window) override {
-        events.push_back({HostEvent::Window, {}, {}, {static_cast<int>(window), 0, 0, 0}});
-        if (insideWindow) insideWindow(window);
-    }
     uint32_t clock() override { return now; }
 
     std::vector<HostEvent> take() { return std::exchange(events, {}); }
