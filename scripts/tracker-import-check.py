@@ -174,7 +174,8 @@ def main():
                     reason = f"{type(cause).__name__} {cause}"
                 reason = f"{type(error).__name__}: {reason}"
                 counts["refused"] += 1
-                reasons[re.sub(r"\d+", "N", reason)[:120]] += 1
+                # Grouped by the reason alone, without the hand's text the importer quotes.
+                reasons[re.sub(r"\d+", "N", reason.split(' - "')[0])[:120]] += 1
                 print(f"{label}: refused: {reason}")
                 previous = None
                 continue
