@@ -49,15 +49,19 @@ Unseen unseenCards(const EquityQuestion& q) {
     return unseen;
 }
 
-// Seven evaluation slots: two hole cards, then the board.
+// Seven evaluation slots: two hole cards, then the board. Scored many times over, so the
+// lookup tables are filled, if need be, once, when it is made.
 class Hand {
 public:
-    explicit Hand(const std::array<Card, kBoardSize>& board) { std::copy(board.begin(), board.end(), slots_.begin() + 2); }
+    explicit Hand(const std::array<Card, kBoardSize>& board) {
+        hand_tables::fill();
+        std::copy(board.begin(), board.end(), slots_.begin() + 2);
+    }
     Card& boardCard(int i) { return slots_[2 + i]; }
     int32_t score(Card a, Card b) {
         slots_[0] = a;
         slots_[1] = b;
-        return showdownScore(evaluateHand(slots_.data()));
+        return showdownScore(evaluateWithFilledTables(slots_.data()));
     }
 
 private:

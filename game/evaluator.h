@@ -16,8 +16,11 @@ namespace trelvist {
 //
 // Seven distinct real cards, nearly every hand the game ranks, are ranked by table lookup
 // here, inline, so that a loop over many hands (the odds meter's) pays no call for each;
-// anything else goes to the slot-counting evaluator.
-inline HandScore evaluateHand(const Card* slots) {
+// anything else goes to the slot-counting evaluator. The tables must be filled: such a loop
+// calls hand_tables::fill() once before it. (Handing the tables in, or even an empty proof
+// that they are filled, as a parameter had the compiler inline less of the odds meter's exact
+// count.)
+inline HandScore evaluateWithFilledTables(const Card* slots) {
     using namespace hand_tables;
     Lanes sum{}, any{};
 #pragma GCC unroll 7  // the loop's own upkeep would cost about as much as the adding
@@ -36,6 +39,12 @@ inline HandScore evaluateHand(const Card* slots) {
         return flushScore(suitRanks, flushSuit(tally));
     }
     return patternScore(tally);
+}
+
+// The same for a hand on its own: fills the tables first if no hand has been ranked yet.
+inline HandScore evaluateHand(const Card* slots) {
+    hand_tables::fill();
+    return evaluateWithFilledTables(slots);
 }
 
 // The name a seat's status label shows for a hand value; empty for a value without one.

@@ -2,8 +2,6 @@
 // hand, by the slot-counting evaluator.
 #include "game/hand_tables.h"
 
-#include <vector>
-
 #include "game/slot_evaluator.h"
 
 namespace trelvist::hand_tables {
@@ -17,10 +15,10 @@ Lanes entryOf(int suit, int rank) {
     return Lanes{tally, uint64_t{1} << (16 * suit + rank)};
 }
 
-// The number of cards each base-5 number of rank counts below `count` stands for.
-std::vector<int> cardsOfNumbers(int count) {
-    std::vector<int> cards(count);
-    for (int n = 1; n < count; ++n) cards[n] = cards[n / 5] + n % 5;
+// The number of cards a base-5 number of rank counts stands for: the sum of its digits.
+int cardsOfNumber(int number) {
+    int cards = 0;
+    for (; number > 0; number /= 5) cards += number % 5;
     return cards;
 }
 
@@ -28,18 +26,17 @@ std::vector<int> cardsOfNumbers(int count) {
 // as many cards, and a high-rank number's row starts where the previous row, of all the
 // low-rank numbers that make up seven cards with it, ended.
 void numberPatterns(Tables& t) {
-    const std::vector<int> lowCards = cardsOfNumbers(kLowPatterns);
     std::array<int, 8> lowsOfSize{};
     for (int low = 0; low < kLowPatterns; ++low) {
-        const int cards = lowCards[low];
+        const int cards = cardsOfNumber(low);
         if (cards <= 7) t.columnOfLow[low] = static_cast<uint16_t>(lowsOfSize[cards]++);
     }
-    const std::vector<int> highCards = cardsOfNumbers(kHighPatterns);
     int rowStart = 0;
     for (int high = 0; high < kHighPatterns; ++high) {
-        if (highCards[high] > 7) continue;
+        const int cards = cardsOfNumber(high);
+        if (cards > 7) continue;
         t.rowOfHigh[high] = static_cast<uint16_t>(rowStart);
-        rowStart += lowsOfSize[7 - highCards[high]];
+        rowStart += lowsOfSize[7 - cards];
     }
 }
 
@@ -82,8 +79,8 @@ HandScore scoreOfFlush(uint32_t suitRanks) {
     return evaluateSlots(hand.data());
 }
 
-Tables build() {
-    Tables t{};
+// `t` starts out all zero, as its empty entries must stay.
+void build(Tables& t) {
     for (int suit = 0; suit < kSuits; ++suit)
         for (int rank = 0; rank < kRanks; ++rank) t.cards[kRanks * suit + rank] = entryOf(suit, rank);
     numberPatterns(t);
@@ -92,11 +89,16 @@ Tables build() {
         const int cards = std::popcount(suitRanks);
         if (cards >= 5 && cards <= 7) t.flushes.set(suitRanks, scoreOfFlush(suitRanks));
     }
-    return t;
 }
 
 }  // namespace
 
-const Tables kTables = build();
+constinit Tables detail::tables{};
+
+void fill() {
+    // A function-local static is initialised once, and other threads wait for it.
+    static const bool done = (build(detail::tables), true);
+    (void)done;
+}
 
 }  // namespace trelvist::hand_tables

@@ -12,8 +12,8 @@
 //
 // A hand without a flush scores by its rank pattern (how many cards of each rank), which the
 // two base-5 numbers give; a flush by the ranks of its suit. The scores are those of
-// evaluateSlots for one example hand of every pattern and every flush, worked out during
-// start-up.
+// evaluateSlots for one example hand of every pattern and every flush, worked out when a hand
+// is first ranked, so that a program that ranks none never pays for them.
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -80,8 +80,16 @@ struct Tables {
     Scores<1 << kRanks> flushes;  // by the ranks of the flush suit
 };
 
-// Built during static initialisation; nothing evaluates a hand before main.
-extern const Tables kTables;
+namespace detail {
+// All zero until fill() fills it: nothing runs for the tables at start-up.
+extern constinit Tables tables;
+}  // namespace detail
+
+// Fills the tables at the first call, once, also when threads call it at the same time, and
+// allocates nothing, as the evaluator does not. A loop over many hands calls it once, before
+// the loop. Out of line, so that neither the check nor the filling takes registers from the
+// caller's loop.
+void fill();
 
 // A slot as one word: the suit in the low half, the rank in the high half.
 constexpr uint64_t cardWord(const Card& card) { return std::bit_cast<uint64_t>(card); }
@@ -114,7 +122,7 @@ static_assert(readsOnlyEmptyEntries(kPlaceholder5) && readsOnlyEmptyEntries(kPla
 
 inline Lanes cardEntry(uint64_t word) {
     Lanes entry;
-    std::memcpy(&entry, reinterpret_cast<const std::byte*>(kTables.cards.data()) + entryOffset(word),
+    std::memcpy(&entry, reinterpret_cast<const std::byte*>(detail::tables.cards.data()) + entryOffset(word),
                 sizeof entry);
     return entry;
 }
@@ -134,11 +142,11 @@ inline int flushSuit(uint64_t tally) {
 }
 
 inline HandScore patternScore(uint64_t tally) {
-    const std::size_t row = kTables.rowOfHigh[tally >> kHighPatternAt];
-    return kTables.patterns[row + kTables.columnOfLow[tally & ((1u << kSuitCountsAt) - 1)]];
+    const std::size_t row = detail::tables.rowOfHigh[tally >> kHighPatternAt];
+    return detail::tables.patterns[row + detail::tables.columnOfLow[tally & ((1u << kSuitCountsAt) - 1)]];
 }
 inline HandScore flushScore(uint64_t suitRanks, int suit) {
-    return kTables.flushes[(suitRanks >> (16 * suit)) & ((1u << kRanks) - 1)];
+    return detail::tables.flushes[(suitRanks >> (16 * suit)) & ((1u << kRanks) - 1)];
 }
 
 }  // namespace trelvist::hand_tables

@@ -10,7 +10,8 @@ namespace {
 
 // The hand value of seven slots. Out of line: with the evaluator inlined three times into the
 // routine, its loop ran about a tenth slower, short of registers for the stirring.
-[[gnu::noinline]] int32_t handValueOf(const Card* slots) { return evaluateHand(slots).handValue; }
+// The estimate fills the lookup tables before it calls this.
+[[gnu::noinline]] int32_t handValueOf(const Card* slots) { return evaluateWithFilledTables(slots).handValue; }
 
 int32_t levelDivisor(int32_t level) {
     switch (level) {
@@ -46,6 +47,7 @@ OddsEstimate OddsRoutine::estimate(const std::array<Card, 2>& hole, int32_t leve
     // Every street sets all seven slots before the first evaluation.
     std::array<Card, 7> slot{};
     const std::span<const Card, 5> board = table_.board();
+    hand_tables::fill();
     Deck& odds = table_.oddsDeck;
     const int street = table_.street;
     int adjustment = 0;

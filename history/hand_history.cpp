@@ -16,7 +16,7 @@ constexpr std::string_view kBetweenHands = "\n\n";
 
 HandHistory::HandHistory(std::string folder, Clock clock, std::function<void(const std::string&)> refused)
     : folder_(std::move(folder)), refused_(std::move(refused)), log_(std::move(clock), storedNextNumber()) {
-    log_.finished = [this](const HandRecord& hand) { save(hand); };
+    log_.onFinished([this](const HandRecord& hand) { save(hand); });
 }
 
 std::string HandHistory::counterFile() const { return folder_ + "/next-hand-number"; }

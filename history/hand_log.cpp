@@ -19,6 +19,16 @@ std::array<int32_t, kSeatSlots> cashAfter(const HandRecord& hand) {
 
 HandLog::HandLog(Clock clock, int64_t firstNumber) : clock_(std::move(clock)), nextNumber_(firstNumber) {}
 
+void HandLog::onChanged(std::function<void()> subscriber) { changed_.push_back(std::move(subscriber)); }
+
+void HandLog::onFinished(std::function<void(const HandRecord&)> subscriber) {
+    finished_.push_back(std::move(subscriber));
+}
+
+void HandLog::tellChanged() {
+    for (const auto& subscriber : changed_) subscriber();
+}
+
 HandRecord* HandLog::inProgress() {
     return !hands_.empty() && hands_.back().state == HandState::InProgress ? &hands_.back() : nullptr;
 }
@@ -27,7 +37,7 @@ void HandLog::record(HandEvent event) {
     HandRecord* hand = inProgress();
     if (!hand) return;
     hand->events.push_back(std::move(event));
-    if (changed) changed();
+    tellChanged();
 }
 
 // The observer is not told of a new game; it shows as every seat's cash set to one value
@@ -48,7 +58,7 @@ void HandLog::handStarted(const HandStart& start) {
     hand.game = goesOn ? hands_[hands_.size() - 2].game : hand.number;
     hand.time = clock_();
     hand.start = start;
-    if (changed) changed();
+    tellChanged();
 }
 
 void HandLog::blindPosted(int seat, bool big, int32_t amount, int32_t paid) {
@@ -76,8 +86,8 @@ void HandLog::handEnded(int32_t pot, std::string_view result) {
     hand->state = HandState::Finished;
     hand->pot = pot;
     hand->result = result;
-    if (changed) changed();
-    if (finished) finished(*hand);
+    tellChanged();
+    for (const auto& subscriber : finished_) subscriber(*hand);
 }
 
 }  // namespace trelvist::history

@@ -21,10 +21,13 @@ public:
     // Oldest first; the last one may still be in progress.
     const std::vector<HandRecord>& hands() const { return hands_; }
 
-    // Called after every change to the newest hand, and after a new hand is added.
-    std::function<void()> changed;
-    // Called once for each hand the table settles, after `changed`.
-    std::function<void(const HandRecord&)> finished;
+    // Subscribers are called in the order they subscribed, and stay subscribed while the log
+    // lives. None may subscribe from inside a call: that could move the list being walked.
+    //
+    // `subscriber` is called after every change to the newest hand, and after a new hand is added.
+    void onChanged(std::function<void()> subscriber);
+    // `subscriber` is called once for each hand the table settles, after the onChanged ones.
+    void onFinished(std::function<void(const HandRecord&)> subscriber);
 
     void handStarted(const HandStart& start) override;
     void blindPosted(int seat, bool big, int32_t amount, int32_t paid) override;
@@ -39,6 +42,10 @@ private:
     // Adds an event to the hand in progress; between hands the table tells nothing to record.
     void record(HandEvent event);
     HandRecord* inProgress();
+    void tellChanged();
+
+    std::vector<std::function<void()>> changed_;
+    std::vector<std::function<void(const HandRecord&)>> finished_;
 
     // Whether the hand now starting goes on from the last one's chips.
     bool sameGame(const HandStart& start) const;

@@ -1,6 +1,7 @@
 #include "ui/history_window.h"
 
 #include <QFontDatabase>
+#include <QPointer>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -42,10 +43,11 @@ HistoryWindow::HistoryWindow(QWidget* owner, history::HandHistory& history)
     layout->addWidget(status_);
 
     connect(list_, &QListWidget::currentRowChanged, this, &HistoryWindow::showChosenHand);
-    // While hidden the window does nothing; it catches up when shown.
-    history_.log().changed = [this] {
-        if (isVisible()) catchUp();
-    };
+    // While hidden the window does nothing; it catches up when shown. The log keeps every
+    // subscriber for good, and a window may be destroyed before the log is.
+    history_.log().onChanged([window = QPointer<HistoryWindow>(this)] {
+        if (window && window->isVisible()) window->catchUp();
+    });
 }
 
 void HistoryWindow::showAndRaise() {

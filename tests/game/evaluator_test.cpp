@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <climits>
 #include <cstdlib>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <new>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "game/slot_evaluator.h"
@@ -124,6 +126,53 @@ HandScore reference(const Slots& slots) {
     }
     auto k = kickers({}, 3);
     return result(k[0], 10 * k[1] + k[2]);
+}
+
+// ---- The lookup tables, filled when the program ranks its first hand. ----
+
+// Every real card's entry holds the card's own bit, as hand_tables.h lays them out.
+bool tablesFilled() {
+    const auto& cards = hand_tables::detail::tables.cards;
+    for (int suit = 0; suit < 4; ++suit)
+        for (int rank = 0; rank < kRanks; ++rank)
+            if (cards[kRanks * suit + rank][1] != uint64_t{1} << (16 * suit + rank)) return false;
+    return true;
+}
+
+// The first test of the program, whether ctest runs it alone or the whole binary runs: no
+// hand has been ranked yet. Threads that rank their first hands at the same moment must all
+// wait for the tables to be whole; a thread reading them half filled would rank hands wrong.
+TEST(HandTables, EmptyUntilTheFirstHandThenFilledOnceForEveryThread) {
+    ASSERT_FALSE(tablesFilled()) << "filled before any hand was ranked";
+    std::mt19937_64 rng(5);
+    Deck deck;
+    fillDeck(deck);
+    std::vector<Slots> hands(2000);
+    std::vector<HandScore> expected;
+    for (Slots& slots : hands) {
+        std::shuffle(deck.begin(), deck.end(), rng);
+        std::copy_n(deck.begin(), slots.size(), slots.begin());
+        expected.push_back(evaluateSlots(slots.data()));
+    }
+    ASSERT_FALSE(tablesFilled()) << "slot counting needs no tables";
+
+    // The threads wait for each other yielding, so that none has used up its share of the
+    // cores when they start, and rank for longer than filling takes.
+    constexpr int kThreads = 8;
+    std::atomic<int> notReady{kThreads};
+    std::array<int, kThreads> wrong{};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&, t] {
+            for (notReady.fetch_sub(1); notReady.load() > 0;) std::this_thread::yield();
+            for (int round = 0; round < 20; ++round)
+                for (std::size_t i = 0; i < hands.size(); ++i)
+                    wrong[t] += !(evaluateHand(hands[i].data()) == expected[i]);
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(wrong, (std::array<int, kThreads>{}));
+    EXPECT_TRUE(tablesFilled());
 }
 
 // ---- The rules, case by case. ----

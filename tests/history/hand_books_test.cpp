@@ -100,7 +100,7 @@ TEST(HandBooks, WrittenHandsAddUpAsTheTablePlayedThem) {
     SeededTable t(7);
     HandLog log([] { return kDealtAt; }, 1);
     int checked = 0;
-    log.finished = [&](const HandRecord& hand) {
+    log.onFinished([&](const HandRecord& hand) {
         ++checked;
         const std::string text = handText(hand);
         SCOPED_TRACE(text);
@@ -119,7 +119,7 @@ TEST(HandBooks, WrittenHandsAddUpAsTheTablePlayedThem) {
         ASSERT_LE(books.streets.size(), 3u);
         for (size_t i = 0; i < books.streets.size(); ++i) EXPECT_EQ(books.streets[i], boardText(onTable.first(3 + i)));
         EXPECT_EQ(books.board, books.streets.empty() ? "" : books.streets.back());
-    };
+    });
     t.table.addObserver(log);
     t.table.startUp();
 

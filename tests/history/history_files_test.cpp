@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "history/hand_history.h"
 #include "history/hand_text.h"
@@ -101,6 +103,38 @@ TEST(HistoryFiles, AFolderThatCannotBeWrittenIsReportedOnceAndTheHandsWaitForIt)
     EXPECT_EQ(reported.size(), 1u);
     EXPECT_EQ(history.waiting(), 0u);
     EXPECT_EQ(headers(history.dayFile(kDealtAt)), (std::vector<std::string>{hand(1), hand(2), hand(3), hand(4)}));
+}
+
+// The history writes each hand through the log's subscribers like anyone else, so others that
+// subscribe later must not take its place: every subscriber is told, in the order it subscribed,
+// each change before the hand is finished.
+TEST(HistoryFiles, TheLogTellsEverySubscriberInTurn) {
+    useUtc();
+    TempFolder folder;
+    SeededTable t(5);
+    HandHistory history(folder.path().string(), [] { return kDealtAt; }, [](const std::string& text) {
+        ADD_FAILURE() << text;
+    });
+    std::vector<std::string> calls;
+    for (const std::string name : {"first", "second"}) {
+        history.log().onChanged([&calls, name] { calls.push_back(name + " changed"); });
+        history.log().onFinished([&, name](const HandRecord& hand) {
+            // The history subscribed first, so the hand is in its file by now.
+            calls.push_back(name + " finished #" + std::to_string(hand.number) + ", " +
+                            std::to_string(headers(history.dayFile(kDealtAt)).size()) + " written");
+        });
+    }
+    t.table.addObserver(history.log());
+    t.table.startUp();
+    foldHands(t, 1);
+
+    ASSERT_EQ(history.log().hands().size(), 1u);
+    // One change for the new hand, one for each event, one for its end.
+    std::vector<std::string> expected;
+    for (size_t i = 0; i < history.log().hands()[0].events.size() + 2; ++i)
+        expected.insert(expected.end(), {"first changed", "second changed"});
+    expected.insert(expected.end(), {"first finished #1, 1 written", "second finished #1, 1 written"});
+    EXPECT_EQ(calls, expected);
 }
 
 }  // namespace
