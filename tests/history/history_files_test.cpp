@@ -133,7 +133,9 @@ TEST(HistoryFiles, TheLogTellsEverySubscriberInTurn) {
     std::vector<std::string> expected;
     for (size_t i = 0; i < history.log().hands()[0].events.size() + 2; ++i)
         expected.insert(expected.end(), {"first changed", "second changed"});
-    expected.insert(expected.end(), {"first finished #1, 1 written", "second finished #1, 1 written"});
+    const std::string first = std::to_string(kFirstHandNumber + 1);
+    expected.insert(expected.end(),
+                    {"first finished #" + first + ", 1 written", "second finished #" + first + ", 1 written"});
     EXPECT_EQ(calls, expected);
 }
 
