@@ -25,13 +25,15 @@ std::string HandHistory::dayFile(int64_t time) const {
     return folder_ + "/trelvist-" + isoDate(wallTime(time)) + ".txt";
 }
 
-// Without a readable number the hands are counted from 1.
+// Without a readable number the hands are counted from the first. A count kept before the
+// numbers were moved up goes on in the new range.
 int64_t HandHistory::storedNextNumber() const {
     std::string text;
-    if (readWholeFile(counterFile(), text) != FileRead::Done) return 1;
+    if (readWholeFile(counterFile(), text) != FileRead::Done) return kFirstHandNumber + 1;
     int64_t number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    return error == std::errc() && number >= 1 ? number : 1;
+    if (error != std::errc() || number < 1) return kFirstHandNumber + 1;
+    return number > kFirstHandNumber ? number : kFirstHandNumber + number;
 }
 
 void HandHistory::save(const HandRecord& hand) {

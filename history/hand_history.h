@@ -9,6 +9,10 @@
 
 namespace trelvist::history {
 
+// Hand numbers start far above any room's, so a tracker never takes a hand of the game for one
+// of a room's: hand n of the game is numbered kFirstHandNumber + n.
+constexpr int64_t kFirstHandNumber = 1'000'000'000'000'000;
+
 class HandHistory {
 public:
     // `refused` is told once, at the first hand that cannot be written; the hands are kept and

@@ -36,6 +36,7 @@ public:
     void showedDown(int seat, std::array<Card, 2> cards, std::string_view handName) override;
     void potPaid(int seat, int32_t amount) override;
     void handEnded(int32_t pot, std::string_view result) override;
+    void cashSet(int32_t value) override;
 
 private:
     // Adds an event to the hand in progress; between hands the table tells nothing to record.
@@ -46,8 +47,12 @@ private:
     std::vector<std::function<void()>> changed_;
     std::vector<std::function<void(const HandRecord&)>> finished_;
 
+    // Whether the hand now starting goes on from the last one's chips.
+    bool sameGame(const HandStart& start) const;
+
     Clock clock_;
     int64_t nextNumber_;
+    bool cashWasSet_ = false;  // since the last hand started
     std::vector<HandRecord> hands_;
 };
 

@@ -54,6 +54,10 @@ enum class HandState {
 
 struct HandRecord {
     int64_t number = 0;
+    // The number of the first hand of its game: within a game each seat starts a hand with the
+    // chips it ended the last one with. A new game, new initial cash, a hand cut short and a
+    // new run each start a game.
+    int64_t game = 0;
     int64_t time = 0;  // when it was dealt, in seconds since 1970
     HandStart start;
     std::vector<HandEvent> events;
@@ -61,6 +65,9 @@ struct HandRecord {
     int32_t pot = 0;     // once finished: the pot it was settled with
     std::string result;  // once finished: the result as the table shows it ("Geek wins")
 };
+
+// Each seat's cash once the hand's chips have moved, kept within 32 bits as the table keeps it.
+std::array<int32_t, kSeatSlots> cashAfter(const HandRecord& hand);
 
 // The street the hand has reached: pre-flop until the flop is turned up.
 inline int lastStreetShown(const HandRecord& hand) {

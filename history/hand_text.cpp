@@ -7,6 +7,7 @@
 
 #include "game/seats.h"
 #include "game/table.h"
+#include "history/hand_history.h"
 #include "history/wall_time.h"
 
 namespace trelvist::history {
@@ -42,12 +43,16 @@ std::string levelName(int32_t level) {
     return known != kLevelValues.end() ? kLevelNames[known - kLevelValues.begin()] : "level " + num(level);
 }
 
+// "2026/12/08 14:45:01 CET [2026/12/08 8:45:01 ET]": the local time, then the same moment in
+// US Eastern time, which is the one readers take.
 std::string clockText(int64_t time) {
-    const WallTime t = wallTime(time);
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second);
-    return t.zone.empty() ? text : text + (" " + t.zone);
+    const auto text = [](const WallTime& t) {
+        char out[64];
+        std::snprintf(out, sizeof out, "%04d/%02d/%02d %d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                      t.second);
+        return std::string(out) + (t.zone.empty() ? "" : " " + t.zone);
+    };
+    return text(wallTime(time)) + " [" + text(easternTime(time)) + "]";
 }
 
 // What the summary says of a seat, gathered while the hand is written.
@@ -63,8 +68,17 @@ struct SeatFacts {
 class HandWriter {
 public:
     explicit HandWriter(const HandRecord& hand) : hand_(hand) {
-        for (const HandEvent& event : hand.events)
-            if (const auto* post = std::get_if<BlindPost>(&event)) (post->big ? bigBlind_ : smallBlind_) = post->seat;
+        for (int seat : kSeatOrder) sittingOut_[seat] = hand.start.cash[seat] <= 0;
+        for (const HandEvent& event : hand.events) {
+            if (const auto* post = std::get_if<BlindPost>(&event)) {
+                (post->big ? bigBlind_ : smallBlind_) = post->seat;
+                unpaidBlinds_ += post->amount - post->paid;
+            }
+            // A seat without chips that still plays is not sitting out.
+            if (const auto* action = std::get_if<Action>(&event)) sittingOut_[action->seat] = false;
+            if (const auto* shown = std::get_if<Shown>(&event)) sittingOut_[shown->seat] = false;
+            if (const auto* payment = std::get_if<Payment>(&event)) sittingOut_[payment->seat] = false;
+        }
     }
 
     std::string write() {
@@ -79,8 +93,9 @@ public:
     }
 
     void operator()(const BlindPost& post) {
-        line(name(post.seat) + ": posts " + (post.big ? "big" : "small") + " blind " + num(post.amount) +
-             (post.paid < post.amount ? " (not paid: no chips)" : ""));
+        if (post.paid > 0)
+            line(name(post.seat) + ": posts " + (post.big ? "big" : "small") + " blind " + num(post.paid));
+        if (sittingOut_[post.seat]) line(name(post.seat) + ": is sitting out");
         addToStreet(post.seat, post.amount);
         if (post.paid > 0) facts_[post.seat].putIn = true;
     }
@@ -141,27 +156,42 @@ private:
 
     void header() {
         const HandStart& start = hand_.start;
-        line("Trelvist Hand #" + num(hand_.number) + ": Hold'em Limit (" + num(start.smallBet) + "/" +
+        // Play money: the chips are the game's own, with no currency.
+        line("PokerStars Hand #" + num(hand_.number) + ":  Hold'em Limit (" + num(start.smallBet) + "/" +
              num(start.bigBet) + ") - " + clockText(hand_.time));
-        std::string table = "Table 'Trelvist " + levelName(start.level) + "' 8-max";
+        // One table a game, so that a reader carries each seat's stack from hand to hand.
+        std::string table = "Table 'Trelvist " + levelName(start.level) + " " + num(hand_.game % kFirstHandNumber) +
+                            "' 8-max (Play Money)";
         // The button sits just before the small blind in the order of play.
         if (smallBlind_) table += " Seat #" + num(seatNumber(seatBefore(smallBlind_))) + " is the button";
         line(table);
         for (int seat : kSeatOrder)
             line("Seat " + num(seatNumber(seat)) + ": " + name(seat) + " (" + num(start.cash[seat]) + " in chips)" +
-                 (start.cash[seat] <= 0 ? " is sitting out" : ""));
+                 (sittingOut_[seat] ? " is sitting out" : ""));
     }
 
     void holeCards() {
         if (holeCardsTold_) return;
         holeCardsTold_ = true;
         line("*** HOLE CARDS ***");
+        // A seat without chips pays nothing for its blind, yet the pot holds it. The format has
+        // one line for chips that no player put in, so each player's chips in stay exactly what
+        // left its stack, and the pot still adds up.
+        if (unpaidBlinds_ > 0) line("STP added: " + num(unpaidBlinds_));
         line("Dealt to You " + cardList(hand_.start.yourCards));
     }
 
+    // Chips of the pot that nobody is paid, such as the odd chips of a split pot, are the
+    // format's rake: what leaves the pot to no player.
     void summary() {
+        int64_t paid = 0;
+        for (const SeatFacts& f : facts_) paid += f.won;
+        const int64_t rake = hand_.pot - paid;
         line("*** SUMMARY ***");
-        line("Total pot " + num(hand_.pot) + " | Rake 0");
+        line("Total pot " + num(hand_.pot) +
+             (unpaidBlinds_ > 0 ? " | Main pot " + num(hand_.pot - unpaidBlinds_) + " | STP " + num(unpaidBlinds_)
+                                : "") +
+             " | Rake " + num(rake));
         const int shown = boardCardsOf(lastStreetShown(hand_));
         if (shown > 0) line("Board " + cardList(std::span<const Card>(hand_.start.board).first(shown)));
         for (int seat : kSeatOrder)
@@ -184,7 +214,7 @@ private:
         if (f.foldedOn)
             return std::string("folded ") + kFoldedOn[f.foldedOn] +
                    (f.foldedOn == kPreflop && !f.putIn ? " (didn't bet)" : "");
-        if (hand_.start.cash[seat] <= 0) return "sat out";
+        if (sittingOut_[seat]) return "sat out";
         // A seat that spent its last chip in the hand is left out of the showdown.
         return "lost (no chips left for the showdown)";
     }
@@ -195,6 +225,8 @@ private:
     int street_ = kPreflop;
     std::array<int64_t, kSeatSlots> inStreet_{};  // each seat's chips in the pot on this street
     int64_t highest_ = 0;
+    int64_t unpaidBlinds_ = 0;
+    std::array<bool, kSeatSlots> sittingOut_{};  // no chips at the start, and no part in the hand
     bool holeCardsTold_ = false;
     bool showdownTold_ = false;
     std::array<SeatFacts, kSeatSlots> facts_{};

@@ -12,6 +12,11 @@ struct WallTime {
 
 WallTime wallTime(int64_t secondsSince1970);
 
+// The same moment on the US east coast, whatever the system's zone: hand-history readers take
+// the time of a hand from the room's Eastern time, so it is written beside the local time.
+// Eastern daylight time follows the US rules in force each year from 1970 on.
+WallTime easternTime(int64_t secondsSince1970);
+
 // "2026-12-08"
 std::string isoDate(const WallTime& time);
 

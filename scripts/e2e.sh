@@ -235,7 +235,7 @@ done
 # The first hand is in the day's history file, whole, in the layout history tools read.
 history_file="$XDG_DATA_HOME/trelvist/history/trelvist-$(date +%F).txt"
 [ -f "$history_file" ] || fail "no history file $history_file: $(ls -R "$XDG_DATA_HOME" 2>&1)"
-head -n 1 "$history_file" | grep -Eq "^Trelvist Hand #1: Hold'em Limit \(4/8\) - $(date +%Y/%m/%d) " ||
+head -n 1 "$history_file" | grep -Eq "^PokerStars Hand #1000000000000001:  Hold'em Limit \(4/8\) - $(date +%Y/%m/%d) " ||
   fail "the history file starts with '$(head -n 1 "$history_file")'"
 grep -q '^Dealt to You \[' "$history_file" || fail "the history file has no hole cards of yours"
 grep -q '^You: calls 4$' "$history_file" || fail "the history file has not your call"

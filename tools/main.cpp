@@ -1,5 +1,6 @@
 // trelvist-script: replays a table script read from standard input without a window and
-// writes one JSON trace line per command to standard output.
+// writes one JSON trace line per command to standard output; with --history, the settled hands
+// also go to the history files of a folder, as the game writes them.
 #include <cstring>
 #include <iostream>
 
@@ -14,11 +15,12 @@ constexpr int kScriptError = 2;
 
 int main(int argc, char** argv) {
     using namespace trelvist::tools;
-    if (argc != 3 || std::strcmp(argv[1], "--ini") != 0) {
-        std::cerr << "usage: trelvist-script --ini PATH < script.txt > trace.jsonl\n";
+    const bool withHistory = argc == 5 && std::strcmp(argv[3], "--history") == 0;
+    if ((argc != 3 && !withHistory) || std::strcmp(argv[1], "--ini") != 0) {
+        std::cerr << "usage: trelvist-script --ini PATH [--history DIR] < script.txt > trace.jsonl\n";
         return kScriptError;
     }
-    Session session(argv[2]);
+    Session session(argv[2], withHistory ? argv[4] : "");
     ScriptReader reader(std::cin);
     ScriptLine line;
     while (reader.next(line)) {

@@ -1,6 +1,7 @@
 #include "tools/session.h"
 
 #include <exception>
+#include <iostream>
 
 #include "tools/trace.h"
 
@@ -8,7 +9,15 @@ namespace trelvist::tools {
 
 using nlohmann::ordered_json;
 
-Session::Session(const std::string& iniPath) : file_(iniPath), store_(file_, iniPath, log_) {}
+Session::Session(const std::string& iniPath, const std::string& historyFolder)
+    : file_(iniPath), store_(file_, iniPath, log_) {
+    // The hands are timed by the script's clock, so the same script writes the same files. A
+    // refusal goes to standard error: the trace is the same with or without the history.
+    if (!historyFolder.empty())
+        history_.emplace(
+            historyFolder, [this] { return int64_t{host_.clock()}; },
+            [](const std::string& refusal) { std::cerr << "trelvist-script: " << refusal << '\n'; });
+}
 
 ordered_json Session::run(const ScriptLine& line) {
     const Command command = parseCommand(line.text);
@@ -45,6 +54,7 @@ bool Session::perform(const Command& command) {
     case Verb::Writes: store_.setRefusing(command.choice); return true;
     case Verb::Start:
         table_.emplace(host_, store_);
+        if (history_) table_->addObserver(history_->log());
         table_->addObserver(host_);
         table_->startUp();
         return true;

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "game/table.h"
+#include "history/hand_history.h"
 #include "settings/ini_file.h"
 #include "tools/event_log.h"
 #include "tools/recording_host.h"
@@ -17,7 +18,8 @@ namespace trelvist::tools {
 
 class Session {
 public:
-    explicit Session(const std::string& iniPath);
+    // With a history folder, every settled hand is also written there as the game writes it.
+    explicit Session(const std::string& iniPath, const std::string& historyFolder = {});
 
     // Runs one command line and returns its trace line. Throws ScriptError for a line the
     // tool cannot run (then nothing of it has run).
@@ -31,6 +33,7 @@ private:
     RecordingHost host_{log_};
     IniFile file_;
     RecordingStore store_;
+    std::optional<history::HandHistory> history_;
     std::optional<Table> table_;  // the main window, once `start` has built it
 };
 

@@ -34,18 +34,21 @@ struct Books {
     std::array<int64_t, kSeatSlots> net{};
     int64_t intoPot = 0;
     int64_t totalPot = -1;
+    int64_t rake = -1;
+    int64_t collected = 0;
     std::vector<std::string> streets;  // the cards of each street line, as written
     std::string board;                 // the summary's
 };
 
 Books read(const std::string& text) {
     static const std::regex seatLine(R"(Seat \d: (\w+) \((-?\d+) in chips\).*)");
-    static const std::regex post(R"((\w+): posts (small|big) blind (\d+)( \(not paid: no chips\))?)");
+    static const std::regex post(R"((\w+): posts (small|big) blind (\d+))");
+    static const std::regex unpaid(R"(STP added: (\d+))");
     static const std::regex move(R"((\w+): (calls|bets) (\d+))");
     static const std::regex raise(R"((\w+): raises \d+ to (\d+))");
     static const std::regex street(R"(\*\*\* (FLOP|TURN|RIVER) \*\*\* \[([^\]]*)\](?: \[(..)\])?)");
     static const std::regex collected(R"((\w+) collected (\d+) from pot)");
-    static const std::regex total(R"(Total pot (\d+) \| Rake 0)");
+    static const std::regex total(R"(Total pot (\d+)(?: \| Main pot \d+ \| STP \d+)? \| Rake (\d+))");
     static const std::regex board(R"(Board \[([^\]]*)\])");
 
     Books books;
@@ -60,7 +63,10 @@ Books read(const std::string& text) {
             const int seat = seatNamed(m[1]);
             books.intoPot += std::stoll(m[3]);
             inStreet[seat] += std::stoll(m[3]);
-            if (!m[4].matched) books.net[seat] -= std::stoll(m[3]);
+            books.net[seat] -= std::stoll(m[3]);
+        } else if (std::regex_match(line, m, unpaid)) {
+            // The blind of a seat without chips: in the pot, yet out of no seat's cash.
+            books.intoPot += std::stoll(m[1]);
         } else if (std::regex_match(line, m, move)) {
             const int seat = seatNamed(m[1]);
             books.intoPot += std::stoll(m[3]);
@@ -79,8 +85,10 @@ Books read(const std::string& text) {
             books.streets.push_back(m[2].str() + (m[3].matched ? " " + m[3].str() : ""));
         } else if (std::regex_match(line, m, collected)) {
             books.net[seatNamed(m[1])] += std::stoll(m[2]);
+            books.collected += std::stoll(m[2]);
         } else if (std::regex_match(line, m, total)) {
             books.totalPot = std::stoll(m[1]);
+            books.rake = std::stoll(m[2]);
         } else if (std::regex_match(line, m, board)) {
             books.board = m[1];
         }
@@ -100,6 +108,8 @@ TEST(HandBooks, WrittenHandsAddUpAsTheTablePlayedThem) {
         const TableState& s = t.table.state();
         EXPECT_EQ(books.totalPot, s.pot);
         EXPECT_EQ(books.intoPot, s.pot);
+        // What nobody is paid, such as the odd chips of a split pot, is the rake.
+        EXPECT_EQ(books.collected + books.rake, s.pot);
         for (int seat : kSeatOrder) {
             EXPECT_EQ(books.cashAtStart[seat] + books.net[seat], s.cash[seat]) << kSeatName[seat];
         }

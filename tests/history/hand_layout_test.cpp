@@ -20,8 +20,9 @@ const std::vector<std::string> kSeatLines{
 // The first hand of a new table: Expert and Robot post the blinds, so Pinhead has the button.
 std::vector<std::string> firstHandOpening() {
     std::vector<std::string> lines{
-        "Trelvist Hand #1: Hold'em Limit (4/8) - 2026/12/08 13:45:01 UTC",
-        "Table 'Trelvist Amateur' 8-max Seat #6 is the button",
+        "PokerStars Hand #1000000000000001:  Hold'em Limit (4/8) - 2026/12/08 13:45:01 UTC "
+        "[2026/12/08 8:45:01 ET]",
+        "Table 'Trelvist Amateur 1' 8-max (Play Money) Seat #6 is the button",
     };
     lines.insert(lines.end(), kSeatLines.begin(), kSeatLines.end());
     lines.insert(lines.end(), {"Expert: posts small blind 2", "Robot: posts big blind 4", "*** HOLE CARDS ***"});
@@ -36,7 +37,7 @@ struct Ending {
 };
 
 const Ending kEndings[] = {
-    {"showdown: four share the pot, its odd chips are lost", 111, Control::CheckOrCall,
+    {"showdown: four share the pot, its odd chips are the rake", 111, Control::CheckOrCall,
      {
          "Dealt to You [Jc 5d]",
          "You: calls 4",
@@ -72,7 +73,7 @@ const Ending kEndings[] = {
          "Champ collected 9 from pot",
          "Expert collected 9 from pot",
          "*** SUMMARY ***",
-         "Total pot 38 | Rake 0",
+         "Total pot 38 | Rake 2",
          "Board [7c 3h 6c 4d 5c]",
          "Seat 1: You showed [Jc 5d] and won (9) with Straight Seven High",
          "Seat 2: Freak folded before Flop (didn't bet)",

@@ -32,9 +32,12 @@ void foldHands(SeededTable& t, int hands) {
 std::vector<std::string> headers(const std::string& file) {
     std::vector<std::string> found;
     for (const std::string& line : linesOf(readBytes(file)))
-        if (line.starts_with("Trelvist Hand #")) found.push_back(line.substr(0, line.find(':')));
+        if (line.starts_with("PokerStars Hand #")) found.push_back(line.substr(0, line.find(':')));
     return found;
 }
+
+// The header's start for hand n of the game.
+std::string hand(int64_t n) { return "PokerStars Hand #" + std::to_string(kFirstHandNumber + n); }
 
 TEST(HistoryFiles, HandsGoToTheFileOfTheirDayAndTheirNumbersGoOnAcrossRuns) {
     useUtc();
@@ -62,9 +65,9 @@ TEST(HistoryFiles, HandsGoToTheFileOfTheirDayAndTheirNumbersGoOnAcrossRuns) {
     }
     // What the file held before stays; the hands dealt after midnight go to the next day's file.
     EXPECT_TRUE(readBytes(day1).starts_with("kept\n"));
-    EXPECT_EQ(headers(day1), (std::vector<std::string>{"Trelvist Hand #1", "Trelvist Hand #2"}));
-    EXPECT_EQ(headers(day2), (std::vector<std::string>{"Trelvist Hand #3", "Trelvist Hand #5"}));
-    EXPECT_EQ(readBytes(folder.file("next-hand-number")), "6\n");
+    EXPECT_EQ(headers(day1), (std::vector<std::string>{hand(1), hand(2)}));
+    EXPECT_EQ(headers(day2), (std::vector<std::string>{hand(3), hand(5)}));
+    EXPECT_EQ(readBytes(folder.file("next-hand-number")), std::to_string(kFirstHandNumber + 6) + "\n");
 
     SeededTable t(6);
     HandHistory history(folder.path().string(), [&] { return now; }, [](const std::string& text) {
@@ -73,7 +76,7 @@ TEST(HistoryFiles, HandsGoToTheFileOfTheirDayAndTheirNumbersGoOnAcrossRuns) {
     t.table.addObserver(history.log());
     t.table.startUp();
     foldHands(t, 1);
-    EXPECT_EQ(headers(day2).back(), "Trelvist Hand #6");
+    EXPECT_EQ(headers(day2).back(), hand(6));
 }
 
 TEST(HistoryFiles, AFolderThatCannotBeWrittenIsReportedOnceAndTheHandsWaitForIt) {
@@ -99,8 +102,7 @@ TEST(HistoryFiles, AFolderThatCannotBeWrittenIsReportedOnceAndTheHandsWaitForIt)
     foldHands(t, 1);
     EXPECT_EQ(reported.size(), 1u);
     EXPECT_EQ(history.waiting(), 0u);
-    EXPECT_EQ(headers(history.dayFile(kDealtAt)), (std::vector<std::string>{"Trelvist Hand #1", "Trelvist Hand #2",
-                                                                           "Trelvist Hand #3", "Trelvist Hand #4"}));
+    EXPECT_EQ(headers(history.dayFile(kDealtAt)), (std::vector<std::string>{hand(1), hand(2), hand(3), hand(4)}));
 }
 
 // The history writes each hand through the log's subscribers like anyone else, so others that
@@ -131,7 +133,9 @@ TEST(HistoryFiles, TheLogTellsEverySubscriberInTurn) {
     std::vector<std::string> expected;
     for (size_t i = 0; i < history.log().hands()[0].events.size() + 2; ++i)
         expected.insert(expected.end(), {"first changed", "second changed"});
-    expected.insert(expected.end(), {"first finished #1, 1 written", "second finished #1, 1 written"});
+    const std::string first = std::to_string(kFirstHandNumber + 1);
+    expected.insert(expected.end(),
+                    {"first finished #" + first + ", 1 written", "second finished #" + first + ", 1 written"});
     EXPECT_EQ(calls, expected);
 }
 

@@ -52,7 +52,7 @@ private slots:
         QTRY_VERIFY(window->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(hands(f)->count(), 1);
-        QVERIFY2(hands(f)->item(0)->text().startsWith("#1 "), qPrintable(hands(f)->item(0)->text()));
+        QVERIFY2(hands(f)->item(0)->text().startsWith("#1000000000000001 "), qPrintable(hands(f)->item(0)->text()));
         QVERIFY(hands(f)->item(0)->text().endsWith("in progress"));
         // Your cards from the start; the opponents' only once a showdown shows them.
         const QString dealt = "Dealt to You " + cards(f.state().hole(You));
@@ -74,14 +74,14 @@ private slots:
         // The next hand comes in at the top and is shown; an older hand chosen stays chosen.
         f.click("btnnew");
         QCOMPARE(hands(f)->count(), 2);
-        QVERIFY(hands(f)->item(0)->text().startsWith("#2 "));
+        QVERIFY(hands(f)->item(0)->text().startsWith("#1000000000000002 "));
         QCOMPARE(hands(f)->currentRow(), 0);
         hands(f)->setCurrentRow(1);
-        QVERIFY(shownHand(f).startsWith("Trelvist Hand #1:"));
+        QVERIFY(shownHand(f).startsWith("PokerStars Hand #1000000000000001:"));
         f.click("btnpass");
         f.click("btnnew");
         QCOMPARE(hands(f)->count(), 3);
-        QVERIFY(shownHand(f).startsWith("Trelvist Hand #1:"));
+        QVERIFY(shownHand(f).startsWith("PokerStars Hand #1000000000000001:"));
         QCOMPARE(hands(f)->currentItem()->text(), hands(f)->item(2)->text());
 
         // The finished hands are in the day's file, the hand in play not yet.
@@ -89,8 +89,8 @@ private slots:
         QFile file(f.dataHome() + "/trelvist/history/trelvist-" + day + ".txt");
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         const QString written = QString::fromUtf8(file.readAll());
-        QCOMPARE(written.count("Trelvist Hand #"), 2);
-        QVERIFY(written.startsWith("Trelvist Hand #1: Hold'em Limit (4/8) - "));
+        QCOMPARE(written.count("PokerStars Hand #"), 2);
+        QVERIFY(written.startsWith("PokerStars Hand #1000000000000001:  Hold'em Limit (4/8) - "));
         QVERIFY(f.boxes.empty());
     }
 
