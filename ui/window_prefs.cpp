@@ -13,10 +13,16 @@ constexpr char kFullScreenKey[] = "fullscreen";
 
 bool WindowPrefs::oddsMeter() const { return store_.readBool(kWindowSection, kOddsMeterKey, false); }
 
-// Each preference reaches the file on its own, as a press of the game does.
+// Each preference reaches the file on its own, as a press of the game does; a refused one is
+// forgotten.
 void WindowPrefs::write(const char* key, int32_t value) {
-    store_.writeInt(kWindowSection, key, value);
-    store_.commit();
+    try {
+        store_.writeInt(kWindowSection, key, value);
+        store_.commit();
+    } catch (const SettingsWriteError&) {
+        store_.discard();
+        throw;
+    }
 }
 
 void WindowPrefs::setOddsMeter(bool on) { write(kOddsMeterKey, on ? 1 : 0); }

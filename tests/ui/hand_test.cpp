@@ -172,7 +172,7 @@ private slots:
         TableFixture f({}, SettingsFile::Unwritable);
         QVERIFY(!f.boxes.empty());
         QCOMPARE(int(f.boxes[0].kind), int(BoxRequest::Kind::Error));
-        QCOMPARE(f.boxes[0].text, "Unable to write to " + f.settingsPath());
+        QCOMPARE(f.boxes[0].text, "Unable to write to " + f.settingsPath() + "\nNot a regular file");
         // The program goes on: the table is dealt and the human can act.
         QVERIFY(enabled(f, "btnstay"));
         f.click("btnstay");
