@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     }
     IniFile settings(settingsPath);
     ui::MainWindow window(settings);
-    window.startUp();
+    if (!window.startUp()) return 0;  // closed in a box of the start-up, which has finished
     window.showCentred();
     return application.exec();
 }

@@ -51,6 +51,7 @@ public:
     void commit() override;
     void holdBack() override;
     void discard() override;
+    bool groupOpen() const override { return !group_.empty(); }
 
 private:
     struct Change {

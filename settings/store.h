@@ -33,6 +33,9 @@ public:
     // with the next commit; discard() forgets them (what earlier groups held back stays).
     virtual void holdBack() {}
     virtual void discard() {}
+    // Whether the group in progress holds writes: a write made now joins them, and a commit now
+    // would put them in the file before their group has ended.
+    virtual bool groupOpen() const { return false; }
 };
 
 }  // namespace trelvist

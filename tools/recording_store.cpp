@@ -29,6 +29,8 @@ void RecordingStore::holdBack() { file_.holdBack(); }
 
 void RecordingStore::discard() { file_.discard(); }
 
+bool RecordingStore::groupOpen() const { return file_.groupOpen(); }
+
 void RecordingStore::checkAccepted() {
     if (refusing_) throw SettingsWriteError("Unable to write to " + path_);
 }

@@ -26,6 +26,7 @@ public:
     void commit() override;
     void holdBack() override;
     void discard() override;
+    bool groupOpen() const override;
 
 private:
     void checkAccepted();
