@@ -295,7 +295,7 @@ void BM_CanvasFromView(benchmark::State& state) {
     for (int i = 0; i < 5; ++i) views[0].board[i] = {CardFace::Up, 40 + i};
     views[1] = views[0];
     views[1].board[4] = {CardFace::Up, 51};
-    TableCanvas& canvas = table->window.canvas();
+    ui::TableCanvas& canvas = table->window.canvas();
     int which = 0;
     for (auto _ : state) {
         canvas.show(views[which]);

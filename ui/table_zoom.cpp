@@ -119,6 +119,8 @@ void TableZoom::stepTo(int zoom) {
 
 void TableZoom::toggleFullScreen() {
     const bool full = !window_.isFullScreen();
+    // The sizes the window takes on its way into or out of full screen are not the player's.
+    saveZoom_.stop();
     if (full) window_.showFullScreen();
     else window_.showNormal();
     write([&] { prefs_.setFullScreen(full); });
@@ -150,8 +152,9 @@ void TableZoom::layOut() {
         canvas_.setScale(scale);
         if (window_.isVisible()) repaint_();
     }
-    // A size the player gave the window by its frame is remembered once the frame rests.
-    if (area != expectedSize_) saveZoom_.start();
+    // A size the player gave the window by its frame is remembered once the frame rests; a
+    // full-screen or maximised window's size is the screen's.
+    if (area != expectedSize_ && window_.windowState() == Qt::WindowNoState) saveZoom_.start();
 }
 
 int TableZoom::resizeTo(int zoom) {

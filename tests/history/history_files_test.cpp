@@ -122,7 +122,7 @@ TEST(HistoryFiles, TheLogTellsEverySubscriberInTurn) {
                             std::to_string(headers(history.dayFile(kDealtAt)).size()) + " written");
         });
     }
-    t.table.setObserver(&history.log());
+    t.table.addObserver(history.log());
     t.table.startUp();
     foldHands(t, 1);
 
