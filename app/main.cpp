@@ -38,7 +38,10 @@ int main(int argc, char** argv) {
     }
     IniFile settings(settingsPath);
     ui::MainWindow window(settings);
-    window.startUp();
+    // Once, before the first hand: a lock that cannot be taken, or one that other names of the
+    // file pass by, leaves a second game free to run on the same chips.
+    if (!gameLock.unguarded().empty()) window.host().showMessage("Settings file", gameLock.unguarded());
+    if (!window.startUp()) return 0;  // closed in a box of the start-up, which has finished
     window.showCentred();
     return application.exec();
 }

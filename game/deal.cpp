@@ -64,10 +64,10 @@ void Table::postBlind(int seat, bool big) {
     observers_.blindPosted(seat, big, amount, paid);
 }
 
-// What the press wrote reaches the file before the box waits for the person.
+// The press's writes reach the file only when it ends, after the box: a kill while the box
+// waits leaves the file as it was before the press.
 void Table::gameOver(const std::string& text) {
     observers_.gameOver(text);
-    commitWrites();
     host_.showMessage("Game over", text);
 }
 
@@ -79,18 +79,15 @@ bool Table::deal() {
     for (int seat : kSeatOrder) view_.seats[seat].status = {view_.seats[seat].status.text, LabelColor::White, false};
     clearBoard();
 
-    // The hand just finished reaches the file here, before the game-over tests.
-    // Its first refused write stops the deal: nothing is lost, and Deal stays enabled.
-    dealInProgress_ = true;
-    bool written = true;
-    try {
-        writeStats();
-        writeCash();
-    } catch (const DealStopped&) {
-        written = false;
+    // The hand just finished reaches the file here, before the game-over tests. A refused
+    // write stops the deal once all of them are made and held back: nothing is lost, and Deal
+    // stays enabled.
+    writeStats();
+    writeCash();
+    if (actionRefused_) {
+        commitWrites();
+        return true;
     }
-    dealInProgress_ = false;
-    if (!written) return true;
 
     setStatus(You, "");
     const bool opponentsBroke =
@@ -99,6 +96,7 @@ bool Table::deal() {
         gameOver(s_.cash[You] <= 0 ? "You lose!" : "You win!");
         s_.canDeal = false;
         enableActions(false);
+        commitWrites();
         return true;
     }
 

@@ -108,7 +108,8 @@ void Table::showdown() {
         }
         if (s_.soundOn) host_.playSound("chip4.wav");
         // The hand's counts are stored at once too, rather than only at the next deal.
-        if (writeCash()) writeStats();
+        writeCash();
+        writeStats();
     }
     for (int seat : {Freak, Geek, Master, Champ, Pinhead, Expert, Robot, You}) showCash(seat);
     finishHandButtons();
@@ -151,7 +152,8 @@ void Table::allOutWin() {
     }
     addTo(s_.handsPlayed, 1);
     addTo(s_.handsWon, 1);
-    if (writeCash()) writeStats();
+    writeCash();
+    writeStats();
 }
 
 }  // namespace trelvist

@@ -81,35 +81,42 @@ void Table::enableActions(bool enabled) {
     s_.canRaise = enabled;
 }
 
-void Table::beginAction() { writeErrorReported_ = false; }
+void Table::beginAction() {
+    actionWrote_ = false;
+    actionRefused_ = false;
+}
 
 void Table::refused(const SettingsWriteError& error) {
-    if (!writeErrorReported_) {
-        writeErrorReported_ = true;
-        host_.reportError(error.what());
-    }
-    if (dealInProgress_) throw DealStopped{};
+    if (actionRefused_) return;
+    actionRefused_ = true;
+    host_.reportError(error.what());
 }
 
 void Table::commitWrites() {
-    try {
-        settings_.commit();
-    } catch (const SettingsWriteError& error) {
-        refused(error);
+    if (!actionWrote_) return;
+    if (!actionRefused_) {
+        try {
+            settings_.commit();
+            return;
+        } catch (const SettingsWriteError& error) {
+            refused(error);
+        }
     }
+    // The file keeps the state before the action; the store keeps the action for a later commit.
+    settings_.holdBack();
 }
 
-bool Table::writeInt(const char* section, const char* key, int32_t value) {
+void Table::writeInt(const char* section, const char* key, int32_t value) {
+    actionWrote_ = true;
     try {
         settings_.writeInt(section, key, value);
-        return true;
     } catch (const SettingsWriteError& error) {
         refused(error);
-        return false;
     }
 }
 
 void Table::writeBool(const char* section, const char* key, bool value) {
+    actionWrote_ = true;
     try {
         settings_.writeBool(section, key, value);
     } catch (const SettingsWriteError& error) {
@@ -123,10 +130,8 @@ void Table::writeStats() {
     writeInt(kStatsSection, kHandsWonKey, s_.handsWon);
 }
 
-bool Table::writeCash() {
-    bool accepted = true;
-    for (int seat : kCashKeyOrder) accepted = writeInt(kCashSection, cashKey(seat), s_.cash[seat]) && accepted;
-    return accepted;
+void Table::writeCash() {
+    for (int seat : kCashKeyOrder) writeInt(kCashSection, cashKey(seat), s_.cash[seat]);
 }
 
 }  // namespace trelvist

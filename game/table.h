@@ -88,8 +88,6 @@ public:
     SeatContext contextFor(int seat) const;
 
 private:
-    struct DealStopped {};  // thrown by a refused write during a deal
-
     // Start-up and new game.
     void loadStoredGame();
     void fillPanel();
@@ -137,18 +135,20 @@ private:
     void chipSound();
     void cardSound();
     void enableActions(bool enabled);
-    // Settings writes. A refused write is reported once per user action; the action goes on,
-    // except a deal, which stops at it. writeInt and writeCash tell whether all was accepted.
+    // Settings writes. The writes of one user action are one group of the store: they reach the
+    // file together when the action ends, never before a box in its middle, so that a kill at
+    // any moment leaves the file as it was before or after the action, never half of it. A
+    // refused write is reported once per action; the action goes on in memory and makes all its
+    // other writes, so that the store holds the whole of it back for a later commit, except
+    // that a deal stops once the last hand's writes are made.
     void beginAction();
-    bool writeInt(const char* section, const char* key, int32_t value);
+    void writeInt(const char* section, const char* key, int32_t value);
     void writeBool(const char* section, const char* key, bool value);
     void writeStats();
-    bool writeCash();
+    void writeCash();
     void refused(const SettingsWriteError& error);
-    // Puts the writes made so far into the file in one step. Called where each handler that
-    // writes ends, and before a box that waits for the person after writes of the same press
-    // (a refused write has committed the writes before it), so that a kill at any moment leaves
-    // the file as it was before or after such a step, never half of one.
+    // Where each handler that writes ends: commits the action's writes, or holds them back when
+    // one was refused.
     void commitWrites();
 
     Host& host_;
@@ -160,8 +160,8 @@ private:
     OddsRoutine odds_{rng_, s_};
     std::array<std::unique_ptr<SeatStrategy>, kSeatSlots> strategies_;
     std::vector<SeatAction> actions_;
-    bool writeErrorReported_ = false;
-    bool dealInProgress_ = false;
+    bool actionWrote_ = false;
+    bool actionRefused_ = false;  // its refusal is reported
 };
 
 }  // namespace trelvist

@@ -16,13 +16,28 @@ namespace trelvist {
 namespace fs = std::filesystem;
 namespace {
 
+// Keeps errno across the tidying up after a failure, so that the caller learns what failed.
+class KeepErrno {
+public:
+    KeepErrno() : saved_(errno) {}
+    ~KeepErrno() { errno = saved_; }
+    KeepErrno(const KeepErrno&) = delete;
+    KeepErrno& operator=(const KeepErrno&) = delete;
+
+private:
+    int saved_;
+};
+
 // Closes a descriptor on every way out.
 class Descriptor {
 public:
     explicit Descriptor(int fd) : fd_(fd) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() { close(); }
+    ~Descriptor() {
+        const KeepErrno keep;
+        close();
+    }
     int get() const { return fd_; }
     bool close() {
         const int fd = fd_;
@@ -94,9 +109,16 @@ bool makeFolder(const fs::path& folder) {
     std::error_code ec;
     std::vector<fs::path> missing;
     for (fs::path p = folder; !p.empty() && !fs::exists(p, ec); p = p.parent_path()) missing.push_back(p);
-    if (missing.empty()) return fs::is_directory(folder, ec);
+    if (missing.empty()) {
+        if (fs::is_directory(folder, ec)) return true;
+        errno = ENOTDIR;
+        return false;
+    }
     fs::create_directories(folder, ec);
-    if (ec) return false;
+    if (ec) {
+        errno = ec.value();
+        return false;
+    }
     for (const fs::path& p : missing)
         if (!syncFolder(folderOf(p))) return false;
     return true;
@@ -134,10 +156,11 @@ fs::path followLinks(fs::path path) {
     return {};
 }
 
-bool writableInPlace(const fs::path& file) {
+InPlace writableInPlace(const fs::path& file) {
     struct stat info {};
-    if (::stat(file.c_str(), &info) != 0) return errno == ENOENT;
-    return S_ISREG(info.st_mode) && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0;
+    if (::stat(file.c_str(), &info) != 0) return errno == ENOENT ? InPlace::Writable : InPlace::Refused;
+    if (!S_ISREG(info.st_mode)) return InPlace::NotRegular;
+    return ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0 ? InPlace::Writable : InPlace::Refused;
 }
 
 Replacement::Replacement(Replacement&& other) noexcept
@@ -174,6 +197,7 @@ bool Replacement::putInPlace() {
 }
 
 void Replacement::discard() {
+    const KeepErrno keep;
     if (!temporary_.empty()) ::unlink(temporary_.c_str());
     temporary_.clear();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Whole-file reading, a durable append, and the replacement of a file's contents by a new
 // version that is written and flushed beside it first, so that a crash or power loss at any
-// moment leaves the old file or the new one.
+// moment leaves the old file or the new one. What fails leaves the system's reason in errno.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,8 +22,10 @@ FileRead readWholeFile(const std::string& path, std::string& contents);
 std::filesystem::path followLinks(std::filesystem::path path);
 
 // Whether the file could be written in place: it is absent (and would be created), or it is a
-// regular file this process may write. A read-only file, a folder, a FIFO or a device is not.
-bool writableInPlace(const std::filesystem::path& file);
+// regular file this process may write. A folder, a FIFO or a device is NotRegular; a read-only
+// file, or one that cannot be looked at, is Refused with errno saying why.
+enum class InPlace { Writable, NotRegular, Refused };
+InPlace writableInPlace(const std::filesystem::path& file);
 
 // Creates the folder and its missing parents, and flushes each new folder's entry in its parent.
 bool makeFolder(const std::filesystem::path& folder);

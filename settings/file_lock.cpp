@@ -38,6 +38,7 @@ FileLock::Outcome FileLock::take(const std::filesystem::path& path, std::chrono:
         if (error == EINTR) continue;
         if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
             ::close(fd);
+            errno = error;
             return error == EWOULDBLOCK ? Outcome::Busy : Outcome::Unavailable;
         }
         std::this_thread::sleep_for(kPoll);

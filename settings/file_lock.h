@@ -20,7 +20,7 @@ public:
     ~FileLock() { release(); }
 
     // Locks path, waiting up to `patience` for another holder to let go. With `create`, a missing
-    // file is created (empty) to lock.
+    // file is created (empty) to lock. When it is Unavailable, errno says why.
     Outcome take(const std::filesystem::path& path, std::chrono::milliseconds patience, bool create = false);
     bool held() const { return fd_ >= 0; }
     void release();

@@ -25,11 +25,14 @@ void RecordingStore::writeBool(const std::string& section, const std::string& ke
 
 void RecordingStore::commit() { file_.commit(); }
 
-// Refused like a write the file itself refuses: the writes before it are committed.
+void RecordingStore::holdBack() { file_.holdBack(); }
+
+void RecordingStore::discard() { file_.discard(); }
+
+bool RecordingStore::groupOpen() const { return file_.groupOpen(); }
+
 void RecordingStore::checkAccepted() {
-    if (!refusing_) return;
-    file_.commit();
-    throw SettingsWriteError("Unable to write to " + path_);
+    if (refusing_) throw SettingsWriteError("Unable to write to " + path_);
 }
 
 void RecordingStore::record(const std::string& section, const std::string& key, const std::string& value) {

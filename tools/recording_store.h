@@ -1,6 +1,8 @@
 #pragma once
 // The settings file as the script sees it: reads go to the file, accepted writes go to the
-// file and into the trace, and after "writes fail" every write is refused untouched.
+// file and into the trace, and after "writes fail" every write is refused untouched: unlike a
+// refusal of the file itself, it is not held back either, so the file only ever gets the writes
+// the trace lists.
 #include <cstdint>
 #include <string>
 
@@ -22,6 +24,9 @@ public:
     void writeInt(const std::string& section, const std::string& key, int32_t value) override;
     void writeBool(const std::string& section, const std::string& key, bool value) override;
     void commit() override;
+    void holdBack() override;
+    void discard() override;
+    bool groupOpen() const override;
 
 private:
     void checkAccepted();

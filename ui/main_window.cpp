@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <QCloseEvent>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
@@ -213,10 +215,29 @@ void MainWindow::buildViewButton(const QFont& font) {
 void MainWindow::press(const Press& press) {
     if (playback_->playing()) return playback_->finish();
     playback_->startRecording();
-    table_->press(press);
+    const bool open = runPress([&] { table_->press(press); });
     playback_->stopRecording();
+    if (!open) {
+        playback_->finish();
+        close();
+        return;
+    }
     if (!playback_->playing()) bringUpToDate();
     openWindowFor(press.control);
+}
+
+bool MainWindow::runPress(const std::function<void()>& press) {
+    pressing_ = true;
+    const auto over = qScopeGuard([this] { pressing_ = false; });
+    press();
+    return !closeAfterPress_;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!pressing_) return QWidget::closeEvent(event);
+    closeAfterPress_ = true;
+    host_->answerBoxesUnattended();
+    event->ignore();
 }
 
 void MainWindow::openWindowFor(Control control) {
@@ -251,9 +272,10 @@ void MainWindow::highlightSeat(int seat) {
     }
 }
 
-void MainWindow::startUp() {
-    table_->startUp();
+bool MainWindow::startUp() {
+    if (!runPress([this] { table_->startUp(); })) return false;
     bringUpToDate();
+    return true;
 }
 
 void MainWindow::showCentred() { zoom_->showAtStart(); }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "game/table.h"
@@ -34,8 +35,9 @@ public:
     explicit MainWindow(SettingsStore& settings, HostHooks hooks = {});
     ~MainWindow() override;
 
-    // Loads the stored game and deals the first hand; the window is shown afterwards.
-    void startUp();
+    // Loads the stored game and deals the first hand; the window is shown afterwards. False when
+    // the window was closed meanwhile (in a box of the start-up): it is not to be shown then.
+    bool startUp();
     // Shows the window centred on the screen, at its remembered zoom where that fits.
     void showCentred();
 
@@ -56,6 +58,9 @@ public:
 protected:
     // A window that is shown, uncovered or restored is repainted from the game's state.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closed while a box of a press is up, the window finishes the press as if the box's default
+    // button were pressed, and closes once the press is over: what the person saw is stored.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildSeats();
@@ -71,6 +76,8 @@ private:
     void highlightSeat(int seat);
     void buildViewButton(const QFont& font);
     QWidget* boxParent() override { return this; }
+    // Runs a press of the table, or its start-up; true unless the window was closed meanwhile.
+    bool runPress(const std::function<void()>& press);
 
     TableCanvas* canvas_;
     std::array<QLabel*, kSeatSlots> nameLabels_{};
@@ -96,6 +103,8 @@ private:
     std::unique_ptr<HistoryWindow> historyWindow_;  // destroyed before the history it shows
     std::unique_ptr<Table> table_;
     std::unique_ptr<TableZoom> zoom_;
+    bool pressing_ = false;
+    bool closeAfterPress_ = false;
 };
 
 }  // namespace trelvist::ui

@@ -2,10 +2,15 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <utility>
 
 namespace trelvist::ui {
 
 namespace {
+QPointer<QMessageBox> openBox;  // the innermost box showing
+
 // Boxes without a caption of their own carry the program's name, as its error boxes do.
 QString captionOrName(const QString& caption) {
     return caption.isEmpty() ? QGuiApplication::applicationDisplayName() : caption;
@@ -15,7 +20,10 @@ int runBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, cons
            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
     QMessageBox box(icon, captionOrName(caption), text, buttons, parent);
     box.setDefaultButton(defaultButton);
-    return box.exec();
+    const QPointer<QMessageBox> outer = std::exchange(openBox, &box);
+    const int answer = box.exec();
+    openBox = outer;
+    return answer;
 }
 }  // namespace
 
@@ -31,6 +39,12 @@ bool askYesNoBox(QWidget* parent, const QString& caption, const QString& text) {
 
 void showErrorBox(QWidget* parent, const QString& text) {
     runBox(parent, QMessageBox::Critical, QString(), text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool closeOpenBox() {
+    if (!openBox || !openBox->defaultButton()) return false;
+    openBox->defaultButton()->click();
+    return true;
 }
 
 }  // namespace trelvist::ui

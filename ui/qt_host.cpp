@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <cstdio>
 
 #include "ui/data_files.h"
 #include "ui/message_boxes.h"
@@ -47,9 +48,20 @@ void QtHost::reportError(const std::string& text) { runBox({BoxRequest::Kind::Er
 
 uint32_t QtHost::clock() { return hooks_.clock(); }
 
+void QtHost::answerBoxesUnattended() {
+    unattended_ = true;
+    closeOpenBox();
+}
+
 bool QtHost::runBox(const BoxRequest& box) {
+    const auto unattended = [&] {
+        if (box.kind == BoxRequest::Kind::Error) std::fprintf(stderr, "trelvist: %s\n", qPrintable(box.text));
+        return false;
+    };
+    if (unattended_) return unattended();
     // The box comes at its place in the playback, after what led to it.
     const Playback::Interruption waitForThePerson(playback_);
+    if (unattended_) return unattended();  // the window closed while the playback led up to it
     window_.bringUpToDate();
     if (hooks_.answerBox) return hooks_.answerBox(box);
     QWidget* parent = window_.boxParent();

@@ -56,6 +56,11 @@ public:
     void reportError(const std::string& text) override;
     uint32_t clock() override;
 
+    // The window is closing in the middle of a press: the box showing now, and every box after
+    // it, is answered at once as its default button would answer it (OK, or No to a question),
+    // so that the press runs to its end unattended. Errors go to the standard error instead.
+    void answerBoxesUnattended();
+
 private:
     // Brings the widgets up to date, then shows the box (or hands it to the hook).
     bool runBox(const BoxRequest& box);
@@ -65,6 +70,7 @@ private:
     Playback& playback_;
     SoundPlayer sounds_;
     HostHooks hooks_;
+    bool unattended_ = false;
 };
 
 }  // namespace trelvist::ui

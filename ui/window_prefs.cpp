@@ -13,10 +13,18 @@ constexpr char kFullScreenKey[] = "fullscreen";
 
 bool WindowPrefs::oddsMeter() const { return store_.readBool(kWindowSection, kOddsMeterKey, false); }
 
-// Each preference reaches the file on its own, as a press of the game does.
+// Each preference reaches the file on its own, as a press of the game does; a refused one is
+// forgotten. One changed while a press waits in a box (the frame resized) joins the press's
+// writes instead, so as not to put half of the press in the file.
 void WindowPrefs::write(const char* key, int32_t value) {
-    store_.writeInt(kWindowSection, key, value);
-    store_.commit();
+    if (store_.groupOpen()) return store_.writeInt(kWindowSection, key, value);
+    try {
+        store_.writeInt(kWindowSection, key, value);
+        store_.commit();
+    } catch (const SettingsWriteError&) {
+        store_.discard();
+        throw;
+    }
 }
 
 void WindowPrefs::setOddsMeter(bool on) { write(kOddsMeterKey, on ? 1 : 0); }

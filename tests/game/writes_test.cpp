@@ -1,5 +1,6 @@
-// Refused settings writes: one error per action, the deal stops at its first refused write,
-// and every other action completes in memory.
+// Refused settings writes: one error per action, every action makes all its writes (the store
+// holds a refused action back whole), the deal then stops, and every other action completes in
+// memory.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,9 +13,18 @@ namespace {
 const std::vector<std::string> kCashKeys{"Cash/freak",   "Cash/player",  "Cash/geek",   "Cash/master",
                                          "Cash/champ",   "Cash/pinhead", "Cash/expert", "Cash/robot"};
 
+const std::vector<std::string> kStatsKeys{"Stats/showdowns", "Stats/handsplayed", "Stats/handswon"};
+
 std::vector<std::string> statsThenCash() {
-    std::vector<std::string> keys{"Stats/showdowns", "Stats/handsplayed", "Stats/handswon"};
+    std::vector<std::string> keys = kStatsKeys;
     keys.insert(keys.end(), kCashKeys.begin(), kCashKeys.end());
+    return keys;
+}
+
+// A pay-out: the counts as they stood, then the chips and the counts after the hand.
+std::vector<std::string> payOutKeys() {
+    std::vector<std::string> keys = statsThenCash();
+    keys.insert(keys.end(), kStatsKeys.begin(), kStatsKeys.end());
     return keys;
 }
 
@@ -29,7 +39,7 @@ protected:
     std::vector<std::string> errors() const { return host.texts(HostEvent::Error); }
 };
 
-TEST_F(RefusedWrites, FirstWriteOfADealStopsItAfterTheBoardIsErased) {
+TEST_F(RefusedWrites, ARefusedDealStopsAfterItsWritesAndTheBoardsErasure) {
     finishHand();
     TableState expected = state();
     expected.potSettled = false;
@@ -38,7 +48,7 @@ TEST_F(RefusedWrites, FirstWriteOfADealStopsItAfterTheBoardIsErased) {
 
     EXPECT_TRUE(table.deal());
     EXPECT_EQ(describeAll(host.events), (std::vector<std::string>{kBoardErase, "error " + kRefusal}));
-    EXPECT_EQ(store.attempted, std::vector<std::string>{"Stats/showdowns"});
+    EXPECT_EQ(store.attempted, statsThenCash());
     EXPECT_EQ(lines(state()), lines(expected));
     EXPECT_EQ(table.random().draws(), drawsBefore);
     EXPECT_EQ(buttons(), "+Deal -Check -Raise -Fold");
@@ -59,14 +69,14 @@ TEST_F(RefusedWrites, FirstWriteOfADealStopsItAfterTheBoardIsErased) {
     EXPECT_FALSE(view().deal.enabled);
 }
 
-TEST_F(RefusedWrites, RefusedCashWriteStopsTheDealThere) {
+TEST_F(RefusedWrites, ARefusedCashWriteStopsTheDealToo) {
     finishHand();
-    refuseFrom(5);  // Cash/player
+    store.refusedKey = "Cash/player";
+    forget();
     EXPECT_TRUE(table.deal());
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
-    EXPECT_EQ(store.attempted, (std::vector<std::string>{"Stats/showdowns", "Stats/handsplayed", "Stats/handswon",
-                                                         "Cash/freak", "Cash/player"}));
-    EXPECT_EQ(store.writes.size(), 4u);
+    EXPECT_EQ(store.attempted, statsThenCash());
+    EXPECT_EQ(store.writes.size(), 10u);
     EXPECT_EQ(state().street, 5);
     EXPECT_TRUE(view().deal.enabled);
     EXPECT_EQ(countKind(host.events, HostEvent::Draw), 0);
@@ -85,7 +95,7 @@ TEST_F(RefusedWrites, RefusedShowdownStillSettlesTheHand) {
 
     EXPECT_TRUE(table.fold());
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
-    EXPECT_EQ(store.attempted, statsThenCash());
+    EXPECT_EQ(store.attempted, payOutKeys());
     EXPECT_TRUE(store.writes.empty());
     EXPECT_EQ(view().result.text, "Freak wins");
     EXPECT_EQ(s.pot, 6 + 6 * 4);
@@ -115,13 +125,14 @@ TEST_F(RefusedWrites, RefusedShowdownStillSettlesTheHand) {
                                                                               {"Cash/robot", 1196}}));
 }
 
-// A pay-out whose cash is not all stored does not store the hand's counts after it either.
-TEST_F(RefusedWrites, ARefusedCashWriteOfThePayOutSkipsTheCountsAfterIt) {
+// A pay-out whose cash is not all stored still stores the hand's counts after it, so that the
+// store holds the whole pay-out back.
+TEST_F(RefusedWrites, ARefusedCashWriteOfThePayOutStillWritesTheCountsAfterIt) {
     forget();
     store.refusedKey = "Cash/player";
     EXPECT_TRUE(table.fold());
-    EXPECT_EQ(store.attempted, statsThenCash());
-    EXPECT_EQ(store.writes.size(), 10u);
+    EXPECT_EQ(store.attempted, payOutKeys());
+    EXPECT_EQ(store.writes.size(), 13u);
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
     EXPECT_EQ(state().handsPlayed, 1);
 }
@@ -132,7 +143,9 @@ TEST_F(RefusedWrites, RefusedAllOutWinStillPaysTheHuman) {
     refuseFrom(1);
     EXPECT_TRUE(table.checkOrCall());
     EXPECT_EQ(errors(), std::vector<std::string>{kRefusal});
-    EXPECT_EQ(store.attempted, kCashKeys);
+    std::vector<std::string> keys = kCashKeys;
+    keys.insert(keys.end(), kStatsKeys.begin(), kStatsKeys.end());
+    EXPECT_EQ(store.attempted, keys);
     EXPECT_EQ(state().cash[You], 1200 - 4 + 10);
     EXPECT_EQ(view().seats[You].cash, "1206");
     EXPECT_EQ(state().handsPlayed, 1);
@@ -228,6 +241,7 @@ TEST_F(RefusedStartUpWrites, OneErrorAcrossTheWritesOfStartUp) {
     EXPECT_EQ(host.texts(HostEvent::Error), std::vector<std::string>{kRefusal});
     std::vector<std::string> keys{"Card/back"};
     keys.insert(keys.end(), kCashKeys.begin(), kCashKeys.end());
+    keys.insert(keys.end(), kStatsKeys.begin(), kStatsKeys.end());
     EXPECT_EQ(store.attempted, keys);
     EXPECT_EQ(state().cash[You], 1202);
     EXPECT_EQ(view().result.text, "You win");

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <optional>
 
 #include "settings/game_lock.h"
 #include "temp_folder.h"
@@ -59,6 +60,32 @@ TEST(GameLock, WithoutAPlaceForTheLockFileTheGameRunsUnguarded) {
     TempFolder folder;
     writeBytes(folder.file("config"), "a file where the folder should be");
     EXPECT_EQ(tryLockGame(folder.file("config/trelvist/trelvist.ini")).state(), State::Unavailable);
+}
+
+// What the game tells at start when no lock keeps a second game off its file: a hard link is a
+// name whose lock file lies elsewhere, and a read-only folder has no room for one.
+TEST(GameLock, AnUnguardedFileIsToldWithTheReason) {
+    TempFolder folder;
+    const std::string path = folder.file("trelvist.ini");
+    writeBytes(path, "[Cash]\nplayer=1\n");
+    EXPECT_EQ(tryLockGame(path).unguarded(), "");
+    fs::create_directory(folder.file("elsewhere"));
+    fs::create_hard_link(path, folder.file("elsewhere/trelvist.ini"));
+    EXPECT_EQ(tryLockGame(path).unguarded(), "The settings file " + path +
+                                                 " has other names (hard links): a second game started through one "
+                                                 "of them would run beside this one unnoticed.");
+    fs::remove(folder.file("elsewhere/trelvist.ini"));
+
+    fs::remove(path + ".lock");
+    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const std::optional<bool> told = testing::withoutRoot(folder.path(), [&] {
+        return tryLockGame(path).unguarded() == "No lock can guard the settings file " + path +
+                                                    " (Permission denied): a second game started on it would run "
+                                                    "beside this one unnoticed.";
+    });
+    fs::permissions(folder.path(), fs::perms::owner_all);
+    if (!told) GTEST_SKIP() << "running as root and unable to become another user";
+    EXPECT_TRUE(*told);
 }
 
 }  // namespace

@@ -1,8 +1,15 @@
 #pragma once
-// Test helpers: a fresh folder per test, removed afterwards, and whole-file bytes in and out.
+// Test helpers: a fresh folder per test, removed afterwards, whole-file bytes in and out, a disk
+// that takes no more, and a process without root's rights.
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <functional>
+#include <optional>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -47,11 +54,53 @@ inline void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// Files larger than `bytes` cannot be written while it lives, as on a nearly full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        const rlimit limit{bytes, saved_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);  // a failed write instead of a killed process
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
 inline std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return std::move(bytes).str();
+}
+
+// Runs `body` in a child process without root's rights: as is, or as nobody (65534) after handing
+// it the folder when the test runs as root. Empty when the child could not give up root.
+inline std::optional<bool> withoutRoot(const std::filesystem::path& folder, const std::function<bool()>& body) {
+    constexpr int kCannotDrop = 3;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0) {
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+                if (::lchown(entry.path().c_str(), 65534, 65534) != 0) ::_exit(kCannotDrop);
+            if (::chown(folder.c_str(), 65534, 65534) != 0 || ::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 ||
+                ::setuid(65534) != 0)
+                ::_exit(kCannotDrop);
+        }
+        ::_exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return false;
+    if (WEXITSTATUS(status) == kCannotDrop) return std::nullopt;
+    return WEXITSTATUS(status) == 0;
 }
 
 }  // namespace trelvist::testing

@@ -1,5 +1,5 @@
 // The script tool against settings paths that are not plain files: it never hangs, reads
-// defaults where it cannot read, and reports what it cannot write.
+// defaults where it cannot read, and reports what it cannot write, and why.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -11,6 +11,7 @@ namespace {
 using nlohmann::ordered_json;
 
 const std::string kStart = "clock 1700000000\nstart\n";
+const std::string kNotRegular = "Unable to write to trelvist.ini\nNot a regular file";
 
 TEST(SettingsFaults, AFifoIsReadAsNoFileAndRefusesWritesWithoutWaiting) {
     ToolSandbox sandbox;
@@ -24,9 +25,9 @@ TEST(SettingsFaults, AFifoIsReadAsNoFileAndRefusesWritesWithoutWaiting) {
     EXPECT_EQ(start["state"]["aiLevel"], 400);
     EXPECT_EQ(start["state"]["initialCash"], 1200);
     EXPECT_TRUE(eventsOf(start, "write").empty());
-    EXPECT_EQ(eventsOf(start, "error"), std::vector<ordered_json>{"Unable to write to trelvist.ini"});
+    EXPECT_EQ(eventsOf(start, "error"), std::vector<ordered_json>{kNotRegular});
     EXPECT_TRUE(eventsOf(result.lines[3], "write").empty());
-    EXPECT_EQ(eventsOf(result.lines[3], "error"), std::vector<ordered_json>{"Unable to write to trelvist.ini"});
+    EXPECT_EQ(eventsOf(result.lines[3], "error"), std::vector<ordered_json>{kNotRegular});
 
     struct stat info {};
     ASSERT_EQ(::lstat((sandbox.dir() / "trelvist.ini").c_str(), &info), 0);

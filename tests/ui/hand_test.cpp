@@ -1,6 +1,8 @@
 // Hands played through the window's buttons and keys, with the game's boxes answered here.
 #include <QLineEdit>
 
+#include "settings/ini_file.h"
+
 #include "game/seats.h"
 #include "ui/table_canvas.h"
 #include "ui/table_geometry.h"
@@ -172,7 +174,7 @@ private slots:
         TableFixture f({}, SettingsFile::Unwritable);
         QVERIFY(!f.boxes.empty());
         QCOMPARE(int(f.boxes[0].kind), int(BoxRequest::Kind::Error));
-        QCOMPARE(f.boxes[0].text, "Unable to write to " + f.settingsPath());
+        QCOMPARE(f.boxes[0].text, "Unable to write to " + f.settingsPath() + "\nNot a regular file");
         // The program goes on: the table is dealt and the human can act.
         QVERIFY(enabled(f, "btnstay"));
         f.click("btnstay");
@@ -190,6 +192,27 @@ private slots:
         QCOMPARE(f.boxes[0].caption, QString("Game over"));
         QCOMPARE(f.boxes[0].text, QString("You lose!"));
         for (const char* name : {"btnnew", "btnstay", "btnbet", "btnpass"}) QVERIFY(!enabled(f, name));
+    }
+
+    // The window closed while a box in the middle of a press is up: the file holds the state before
+    // the press till then; the press finishes as if OK were pressed, is stored, and the window closes.
+    void closingTheWindowInABoxFinishesThePress() {
+        // Every opponent is a chip short of the target: whoever takes the pot ends the game.
+        TableFixture f("[Cash]\nuntil=20\nfreak=1219\ngeek=1219\nmaster=1219\nchamp=1219\npinhead=1219\n"
+                       "expert=1219\nrobot=1219\n", SettingsFile::Writable, 1, Boxes::Real);
+        const auto storedHands = [&] { return IniFile(f.settingsPath().toStdString()).readInt("Stats", "handsplayed", 0); };
+        int handsDuringTheBox = -1;
+        ModalWatch watch([&](QWidget* box) {
+            QCOMPARE(box->windowTitle(), QString("Game over"));
+            handsDuringTheBox = storedHands();
+            f.window().close();
+            QVERIFY(!box->isVisible());
+        });
+        f.click("btnpass");
+        QVERIFY(watch.ran());
+        QCOMPARE(handsDuringTheBox, 0);
+        QCOMPARE(storedHands(), 1);
+        QVERIFY(!f.window().isVisible());
     }
 };
 

@@ -163,7 +163,7 @@ private slots:
         f.press(Qt::Key_M);
         QCOMPARE(f.boxes.size(), boxes + 1);
         QCOMPARE(f.boxes.back().kind, BoxRequest::Kind::Error);
-        QCOMPARE(f.boxes.back().text, "Unable to write to " + f.settingsPath());
+        QCOMPARE(f.boxes.back().text, "Unable to write to " + f.settingsPath() + "\nNot a regular file");
         QVERIFY(!meterButton(f)->isChecked());
         QVERIFY(!meter(f)->isVisible());
     }
