@@ -1,0 +1,78 @@
+// trelvist-match: plays a match of many hands without a window, every seat played by a style,
+// and reports each seat's tracker figures and win rate.
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <iostream>
+#include <thread>
+
+#include "tools/match_report.h"
+#include "tools/match_run.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+// Runs at least this long show their progress even when standard error is no terminal.
+constexpr int64_t kLongRun = 100000;
+
+// One line on standard error, rewritten at most twice a second.
+class ProgressLine {
+public:
+    explicit ProgressLine(bool shown) : shown_(shown), start_(Clock::now()) {}
+
+    void operator()(int64_t played, int64_t total) {
+        if (!shown_) return;
+        const auto now = Clock::now();
+        if (played < total && now - last_ < std::chrono::milliseconds(500)) return;
+        last_ = now;
+        const double seconds = std::chrono::duration<double>(now - start_).count();
+        const double left = played > 0 ? seconds * static_cast<double>(total - played) / static_cast<double>(played) : 0;
+        std::fprintf(stderr, "\r%lld / %lld hands  %5.1f %%  %.0f s, about %.0f s to go   ",
+                     static_cast<long long>(played), static_cast<long long>(total),
+                     100.0 * static_cast<double>(played) / static_cast<double>(total), seconds, left);
+        if (played == total) std::fputc('\n', stderr);
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    bool shown_;
+    Clock::time_point start_, last_{};
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace trelvist::tools;
+    const MatchCommand command =
+        readCommandLine(argc, argv, static_cast<int>(std::thread::hardware_concurrency()));
+    if (command.help) {
+        std::cout << helpText();
+        return 0;
+    }
+    if (!command.plan) {
+        std::cerr << "trelvist-match: " << command.error << "\nTry 'trelvist-match --help'.\n";
+        return kUsageError;
+    }
+    const MatchPlan& plan = *command.plan;
+    try {
+        ProgressLine progress(isatty(STDERR_FILENO) || plan.hands >= kLongRun);
+        const MatchTotals totals = playMatch(plan, progress);
+        const std::vector<MatchRow> rows = matchRows(plan, totals);
+        std::cout << matchTable(rows);
+        if (!plan.jsonFile.empty()) {
+            std::ofstream json(plan.jsonFile);
+            json << matchJson(totals.hands, rows);
+            if (!json.flush()) {
+                std::cerr << "trelvist-match: cannot write " << plan.jsonFile << '\n';
+                return 1;
+            }
+        }
+    } catch (const std::exception& error) {
+        std::cerr << "trelvist-match: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
