@@ -18,27 +18,29 @@ constexpr int kUsageError = 2;
 // Runs at least this long show their progress even when standard error is no terminal.
 constexpr int64_t kLongRun = 100000;
 
-// One line on standard error, rewritten at most twice a second.
+// Progress on standard error: on a terminal one line rewritten twice a second, elsewhere a
+// line every ten seconds.
 class ProgressLine {
 public:
-    explicit ProgressLine(bool shown) : shown_(shown), start_(Clock::now()) {}
+    ProgressLine(bool shown, bool terminal) : shown_(shown), terminal_(terminal), start_(Clock::now()) {}
 
     void operator()(int64_t played, int64_t total) {
         if (!shown_) return;
         const auto now = Clock::now();
-        if (played < total && now - last_ < std::chrono::milliseconds(500)) return;
+        if (played < total && now - last_ < (terminal_ ? std::chrono::milliseconds(500) : std::chrono::seconds(10)))
+            return;
         last_ = now;
         const double seconds = std::chrono::duration<double>(now - start_).count();
         const double left = played > 0 ? seconds * static_cast<double>(total - played) / static_cast<double>(played) : 0;
-        std::fprintf(stderr, "\r%lld / %lld hands  %5.1f %%  %.0f s, about %.0f s to go   ",
+        std::fprintf(stderr, "%s%lld / %lld hands  %5.1f %%  %.0f s, about %.0f s to go   %s", terminal_ ? "\r" : "",
                      static_cast<long long>(played), static_cast<long long>(total),
-                     100.0 * static_cast<double>(played) / static_cast<double>(total), seconds, left);
-        if (played == total) std::fputc('\n', stderr);
+                     100.0 * static_cast<double>(played) / static_cast<double>(total), seconds, left,
+                     terminal_ && played < total ? "" : "\n");
     }
 
 private:
     using Clock = std::chrono::steady_clock;
-    bool shown_;
+    bool shown_, terminal_;
     Clock::time_point start_, last_{};
 };
 
@@ -58,7 +60,8 @@ int main(int argc, char** argv) {
     }
     const MatchPlan& plan = *command.plan;
     try {
-        ProgressLine progress(isatty(STDERR_FILENO) || plan.hands >= kLongRun);
+        const bool terminal = isatty(STDERR_FILENO);
+        ProgressLine progress(terminal || plan.hands >= kLongRun, terminal);
         const MatchTotals totals = playMatch(plan, progress);
         const std::vector<MatchRow> rows = matchRows(plan, totals);
         std::cout << matchTable(rows);
