@@ -135,8 +135,9 @@ void countPreflop(const HandFacts& facts, TableCounters& counters) {
 }
 
 // The flop, turn and river: streets with a bet or raise, calls, and the streets seen. A seat
-// sees the next street while it has not folded and someone else has not either, whether or
-// not the street is dealt; those still in after the river went to the showdown.
+// that acted before the flop sees the next street while it has not folded and someone else
+// has not either, whether or not the street is dealt; those still in after the river went to
+// the showdown.
 void countPostflop(const HandFacts& facts, TableCounters& counters) {
     for (int street = kFlop; street <= kRiver; ++street)
         for (int seat : kSeatOrder) {
@@ -145,8 +146,9 @@ void countPostflop(const HandFacts& facts, TableCounters& counters) {
                 counters[seat].postflopCalls += action.seat == seat && action.move == Move::Call;
         }
 
+    // Only seats with a pre-flop line are in: a big blind that was never asked before the flop
+    // sees no street, even when it plays them.
     BySeat<bool> in{};
-    for (int seat : kSeatOrder) in[seat] = facts.postedBlind[seat];
     for (const Action& action : facts.streets[kPreflop]) in[action.seat] = true;
     for (int street = kPreflop; street <= kRiver; ++street) {
         if (street == kFlop)

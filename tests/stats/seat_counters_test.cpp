@@ -2,6 +2,8 @@
 // hand's history file as a tracker reads it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "stats/seat_figures.h"
 
 namespace trelvist::stats {
@@ -45,7 +47,7 @@ HandRecord limpedPot() {
     for (const HandEvent& e : foldsBy({Champ, Pinhead, Expert, Robot})) events.push_back(e);
     // The small blind pays the whole bet on top of its blind.
     for (const HandEvent& e : std::vector<HandEvent>{
-             Action{You, C, 4}, Action{Freak, C, 4},
+             Action{You, C, 4}, Action{Freak, C, 4}, Action{Geek, X, 0},
              StreetTurned{2}, Action{Freak, R, 4}, Action{Geek, C, 4}, Action{Master, F, 0}, Action{You, C, 4},
              StreetTurned{3}, Action{Freak, X, 0}, Action{Geek, X, 0}, Action{You, R, 8}, Action{Freak, F, 0},
              Action{Geek, C, 8},
@@ -66,7 +68,7 @@ HandRecord threeBet() {
 HandRecord splitShowdown() {
     auto events = foldsBy({Master, Champ, Pinhead, Expert, Robot});
     for (const HandEvent& e : std::vector<HandEvent>{
-             Action{You, C, 4}, Action{Freak, F, 0},
+             Action{You, C, 4}, Action{Freak, F, 0}, Action{Geek, X, 0},
              StreetTurned{2}, Action{Geek, X, 0}, Action{You, X, 0},
              StreetTurned{3}, Action{Geek, X, 0}, Action{You, X, 0},
              StreetTurned{4}, Action{Geek, R, 8}, Action{You, C, 8},
@@ -160,6 +162,23 @@ TEST(SeatCounters, ASplitPotIsWonAtTheShowdownByBoth) {
         EXPECT_EQ(c[seat].net, 1);
     }
     EXPECT_EQ(figuresOf(c[You], "You", "").wsd, 100.0);
+}
+
+TEST(SeatCounters, ABigBlindNeverAskedBeforeTheFlopSeesNoStreet) {
+    HandRecord hand = splitShowdown();
+    // Its pre-flop check is its first action.
+    hand.events.erase(std::find_if(hand.events.begin(), hand.events.end(), [](const HandEvent& e) {
+        const auto* action = std::get_if<Action>(&e);
+        return action && action->seat == Geek;
+    }));
+    const TableCounters c = countHand(hand);
+    EXPECT_EQ(c[Geek].sawFlop, 0);
+    EXPECT_EQ(c[Geek].sawShowdown, 0);
+    EXPECT_EQ(c[Geek].wonAtShowdown, 0);
+    EXPECT_EQ(c[Geek].net, 1);
+    // Then You alone are left in: no showdown for You either.
+    EXPECT_EQ(c[You].sawFlop, 0);
+    EXPECT_EQ(c[You].sawShowdown, 0);
 }
 
 TEST(SeatCounters, SeatsWithoutChipsAndUnsettledHandsCountForNobody) {
