@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "tools/match_block.h"
 #include "tools/match_report.h"
 #include "tools/match_run.h"
 
@@ -94,6 +95,20 @@ TEST(Match, DuplicateDealsEachHandInEverySeatingAndReportsPerStyle) {
     EXPECT_EQ(rows[1].figures.style, "always-call");
     EXPECT_EQ(rows[1].figures.hands, 80);
     EXPECT_TRUE(rows[1].figures.name.empty());
+}
+
+TEST(Match, EverySeatingOfADealGetsTheSameCards) {
+    MatchPlan plan = smallMatch(1);
+    plan.historyFolder = "kept";  // keeps the hands
+    const BlockResult first = playBlock(plan, Block{0, 24, 0});
+    const BlockResult moved = playBlock(plan, Block{0, 24, 5});
+    ASSERT_EQ(first.hands.size(), 24u);
+    ASSERT_EQ(moved.hands.size(), 24u);
+    for (size_t i = 0; i < first.hands.size(); ++i) {
+        EXPECT_EQ(first.hands[i].start.board, moved.hands[i].start.board);
+        EXPECT_EQ(first.hands[i].start.yourCards, moved.hands[i].start.yourCards);
+    }
+    EXPECT_NE(first.hands[0].start.board, first.hands[1].start.board);
 }
 
 }  // namespace
