@@ -29,7 +29,7 @@ public:
 // The settings of a game of the match, kept in memory.
 class MatchSettings : public SettingsStore {
 public:
-    MatchSettings(int level) {
+    explicit MatchSettings(int level) {
         values_[{kSettingsSection, kSoundKey}] = 0;
         values_[{kCashSection, kInitialKey}] = kMatchCash;
         values_[{kCashSection, kUntilKey}] = 999999;  // the largest target the panel takes

@@ -2,7 +2,10 @@
 // and reports each seat's tracker figures and win rate.
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
+#include <filesystem>
 #include <cstdio>
 #include <exception>
 #include <fstream>
@@ -59,14 +62,31 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
     const MatchPlan& plan = *command.plan;
+    // Where the results go is checked before the hands are played.
+    std::ofstream json;
+    if (!plan.jsonFile.empty()) {
+        json.open(plan.jsonFile);
+        if (!json) {
+            std::cerr << "trelvist-match: cannot write " << plan.jsonFile << ": " << std::strerror(errno) << '\n';
+            return kUsageError;
+        }
+    }
+    if (!plan.historyFolder.empty()) {
+        std::error_code error;
+        std::filesystem::create_directories(plan.historyFolder, error);
+        if (error || !std::filesystem::is_directory(plan.historyFolder)) {
+            std::cerr << "trelvist-match: cannot make the history folder " << plan.historyFolder
+                      << (error ? ": " + error.message() : std::string()) << '\n';
+            return kUsageError;
+        }
+    }
     try {
         const bool terminal = isatty(STDERR_FILENO);
         ProgressLine progress(terminal || plan.hands >= kLongRun, terminal);
         const MatchTotals totals = playMatch(plan, progress);
         const std::vector<MatchRow> rows = matchRows(plan, totals);
         std::cout << matchTable(rows);
-        if (!plan.jsonFile.empty()) {
-            std::ofstream json(plan.jsonFile);
+        if (json.is_open()) {
             json << matchJson(totals.hands, rows);
             if (!json.flush()) {
                 std::cerr << "trelvist-match: cannot write " << plan.jsonFile << '\n';
