@@ -91,12 +91,10 @@ MatchTotals playMatch(const MatchPlan& plan, const std::function<void(int64_t, i
         BlockResult result;
         {
             std::unique_lock lock(mutex);
-            finished.wait_for(lock, std::chrono::milliseconds(500), [&] { return results[i] || failure; });
-            while (!results[i] && !failure) {
+            while (!finished.wait_for(lock, std::chrono::milliseconds(500), [&] { return results[i] || failure; })) {
                 lock.unlock();
                 progress(totals.hands, total);
                 lock.lock();
-                finished.wait_for(lock, std::chrono::milliseconds(500), [&] { return results[i] || failure; });
             }
             if (failure) break;
             result = std::move(*results[i]);
