@@ -1,5 +1,6 @@
 #include "game/strategies.h"
 
+#include "game/always_call_strategy.h"
 #include "game/classic_strategy.h"
 
 namespace trelvist {
@@ -13,6 +14,7 @@ std::unique_ptr<SeatStrategy> make(const StrategyTools& tools) {
 
 constexpr StrategyEntry kStrategies[] = {
     {"Classic", &make<ClassicStrategy>},
+    {"Always call", &make<AlwaysCallStrategy>},
 };
 
 }  // namespace

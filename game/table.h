@@ -75,6 +75,11 @@ public:
     void setStrategy(int seat, std::unique_ptr<SeatStrategy> strategy);
     StrategyTools strategyTools() { return {odds_, rng_}; }
 
+    // Seeds the generator afresh, as a new game seeds it from the clock: a match deals each
+    // hand from a seed of its own, so that the same seed deals the same cards whatever the
+    // seats did before.
+    void reseed(uint32_t seed) { rng_.seed(seed); }
+
     const TableState& state() const { return s_; }
     const Random& random() const { return rng_; }
     const OddsRoutine& odds() const { return odds_; }
