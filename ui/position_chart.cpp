@@ -45,7 +45,8 @@ QString PositionChart::describe() const {
 
 QSize PositionChart::sizeHint() const {
     const int line = lineSpace(fontMetrics());
-    return {line * 30, line * int(std::max<size_t>(results_.size(), 3) + 1)};
+    // The title, then the rows with half a line of air above and below them.
+    return {line * 30, line * int(std::max<size_t>(results_.size(), 3) + 2)};
 }
 
 QSize PositionChart::minimumSizeHint() const {

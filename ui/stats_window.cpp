@@ -81,7 +81,9 @@ QWidget* StatsWindow::buildOverview() {
     figures_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     figures_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     figures_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    layout->addWidget(figures_, 1);
+    figures_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    layout->addWidget(figures_);
+    layout->addStretch();
     return page;
 }
 
@@ -127,6 +129,7 @@ void StatsWindow::runCentred() {
     const double zoom = zoomOf(owner);
     classic_->setFixedSize(zoomed(QRect(QPoint(), kCountsSize), zoom).size());
     setFont(pixelFont("Verdana", std::max(1, int(std::lround(kFontPixels * zoom)))));
+    fitFigures();
     QSize size = this->size();
     if (!sized_) {
         size = zoomed(QRect(QPoint(), kFirstSize), zoom).size().boundedTo(owner->screen()->availableGeometry().size());
@@ -161,6 +164,13 @@ void StatsWindow::showReport(const stats::StatisticsReport& report) {
     positions_->setResults(report.byPosition);
     startingHands_->setResults(report.startingHands);
     for (QStackedWidget* stack : emptyHistory_) stack->setCurrentIndex(report.hands > 0 ? 1 : 0);
+    fitFigures();
+}
+
+void StatsWindow::fitFigures() {
+    figures_->resizeRowsToContents();
+    figures_->setFixedHeight(figures_->horizontalHeader()->sizeHint().height() + figures_->verticalHeader()->length() +
+                             2 * figures_->frameWidth());
 }
 
 }  // namespace trelvist::ui

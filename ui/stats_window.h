@@ -42,6 +42,8 @@ private:
     QWidget* buildCharts();
     // `content`, or in its place a note that there is nothing to show yet.
     QStackedWidget* emptyOr(QWidget* content);
+    // The figures' table as tall as its rows, at the font it has now.
+    void fitFigures();
 
     QTabWidget* tabs_;
     QWidget* classic_;
