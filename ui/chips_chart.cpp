@@ -79,7 +79,8 @@ void ChipsChart::paintEvent(QPaintEvent*) {
 
     const auto [low, high] = std::minmax_element(points_.begin(), points_.end(),
                                                  [](const auto& a, const auto& b) { return a.chips < b.chips; });
-    const int64_t bottom = std::min<int64_t>(0, low->chips);
+    // From the least to the most, so that the swings show; the scale says where they lie.
+    const int64_t bottom = low->chips;
     const int64_t top = std::max(high->chips, bottom + 1);
     const QString topText = QString::number(top), bottomText = QString::number(bottom);
     const int left = std::max(metrics.horizontalAdvance(topText), metrics.horizontalAdvance(bottomText)) + line / 2;
