@@ -50,7 +50,7 @@ void SeatTable::addRow(const stats::SeatFigures& seat, const QString& stretch) {
     model_->appendRow(row);
 }
 
-void SeatTable::show(const stats::StatisticsReport& report) {
+void SeatTable::showReport(const stats::StatisticsReport& report) {
     model_->removeRows(0, model_->rowCount());
     for (int seat : kSeatOrder) addRow(report.session[seat], "This session");
     for (int seat : kSeatOrder) addRow(report.lifetime[seat], "Whole history");

@@ -15,7 +15,7 @@ class SeatTable : public QTableView {
 public:
     explicit SeatTable(QWidget* parent);
 
-    void show(const stats::StatisticsReport& report);
+    void showReport(const stats::StatisticsReport& report);
 
 private:
     void addRow(const stats::SeatFigures& seat, const QString& stretch);

@@ -158,7 +158,7 @@ void StatsWindow::showReport(const stats::StatisticsReport& report) {
             figures_->setItem(row, column++, item);
         }
     }
-    seatTable_->show(report);
+    seatTable_->showReport(report);
     sessionChips_->setPoints(report.sessionChips);
     lifetimeChips_->setPoints(report.lifetimeChips);
     positions_->setResults(report.byPosition);

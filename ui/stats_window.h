@@ -9,6 +9,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <vector>
 
 #include "stats/statistics_report.h"
 
