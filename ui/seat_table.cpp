@@ -14,6 +14,7 @@ QStandardItem* cell(const QString& text, const QVariant& sortValue) {
     auto* item = new QStandardItem(text);
     item->setEditable(false);
     item->setData(sortValue, kSortRole);
+    if (text.isEmpty()) item->setData("none", Qt::AccessibleTextRole);  // read out, not skipped
     return item;
 }
 }  // namespace

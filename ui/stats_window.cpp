@@ -32,6 +32,7 @@ StatsWindow::StatsWindow(QWidget* owner) : QDialog(owner, Qt::Dialog) {
     setFont(pixelFont("Verdana", kFontPixels));
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("tabs");
+    tabs_->setAccessibleName("Statistics");
     tabs_->addTab(buildOverview(), "Overview");
     seatTable_ = new SeatTable(this);
     tabs_->addTab(emptyOr(seatTable_), "Seats");
@@ -107,6 +108,7 @@ QWidget* StatsWindow::buildCharts() {
     layout->addWidget(legend);
     layout->addStretch();
     auto* scroll = new QScrollArea(this);
+    scroll->setAccessibleName("Charts");
     scroll->setWidget(charts);
     scroll->setWidgetResizable(true);
     return scroll;
