@@ -216,7 +216,7 @@ void MainWindow::buildViewButton(const QFont& font) {
     viewMenu_ = new ViewMenu(view);
     view->setMenu(viewMenu_);
     connect(new QShortcut(QKeySequence(Qt::Key_V), this), &QShortcut::activated, view, &QPushButton::showMenu);
-    describeButton(view, "Playback speed and zoom", QKeySequence(Qt::Key_V));
+    describeButton(view, "Playback speed, zoom and seat statistics", QKeySequence(Qt::Key_V));
     connect(viewMenu_, &ViewMenu::speedChosen, this, &MainWindow::setPlaybackSpeed);
     connect(viewMenu_, &ViewMenu::seatStatisticsToggled, this, &MainWindow::setSeatStatistics);
 }
