@@ -17,6 +17,7 @@
 #include "ui/odds_window.h"
 #include "ui/options_panel.h"
 #include "ui/rules_window.h"
+#include "ui/seat_hud.h"
 #include "ui/stats_window.h"
 #include "ui/table_canvas.h"
 #include "ui/table_description.h"
@@ -53,6 +54,7 @@ constexpr SeatLayout kSeats[] = {
 };
 
 constexpr int kResultTop = 8;
+constexpr int kHudBelowStatus = 16;  // the seat's statistics lie a line below its status
 constexpr double kResultOutline = 1.5;  // table pixels
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
@@ -115,6 +117,8 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
         buildHistoryButton(top),
     };
     buildViewButton(top);
+    hud_->setOn(prefs_.seatStatistics());
+    viewMenu_->showSeatStatistics(hud_->on());
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     statsWindow_ = new StatsWindow(this);
@@ -122,6 +126,7 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     rulesWindow_ = new RulesWindow(this);
     connectPanel();
     connect(statsWindow_, &StatsWindow::resetClicked, this, [this] { press({Control::ResetStats}); });
+    showReport({});
 
     playback_ = new Playback(this);
     playback_->setSpeed(prefs_.playbackSpeed());
@@ -166,6 +171,9 @@ void MainWindow::buildSeats() {
         cashLabels_[s.seat] = makeLabel(this, s.cash, "", s.cashPos, seatFont(Weight::Bold));
         statusLabels_[s.seat] = makeLabel(this, s.status, "", s.statusPos, seatFont(Weight::Regular));
     }
+    std::array<QPoint, kSeatSlots> hudPlaces{};
+    for (const SeatLayout& s : kSeats) hudPlaces[s.seat] = s.statusPos + QPoint(0, kHudBelowStatus);
+    hud_ = std::make_unique<SeatHud>(this, hudPlaces);
 }
 
 QPushButton* MainWindow::buildButton(const char* name, const QString& caption, QRect geometry,
@@ -208,8 +216,9 @@ void MainWindow::buildViewButton(const QFont& font) {
     viewMenu_ = new ViewMenu(view);
     view->setMenu(viewMenu_);
     connect(new QShortcut(QKeySequence(Qt::Key_V), this), &QShortcut::activated, view, &QPushButton::showMenu);
-    describeButton(view, "Playback speed and zoom", QKeySequence(Qt::Key_V));
+    describeButton(view, "Playback speed, zoom and seat statistics", QKeySequence(Qt::Key_V));
     connect(viewMenu_, &ViewMenu::speedChosen, this, &MainWindow::setPlaybackSpeed);
+    connect(viewMenu_, &ViewMenu::seatStatisticsToggled, this, &MainWindow::setSeatStatistics);
 }
 
 void MainWindow::press(const Press& press) {
@@ -252,11 +261,26 @@ void MainWindow::openWindowFor(Control control) {
 void MainWindow::setPlaybackSpeed(PlaybackSpeed speed) {
     playback_->setSpeed(speed);
     viewMenu_->showSpeed(speed);
+    keepPreference([&] { prefs_.setPlaybackSpeed(speed); });
+}
+
+void MainWindow::setSeatStatistics(bool on) {
+    hud_->setOn(on);
+    viewMenu_->showSeatStatistics(on);
+    keepPreference([&] { prefs_.setSeatStatistics(on); });
+}
+
+void MainWindow::keepPreference(const std::function<void()>& write) {
     try {
-        prefs_.setPlaybackSpeed(speed);
+        write();
     } catch (const SettingsWriteError& error) {
-        host_->reportError(error.what());  // the speed holds for this session all the same
+        host_->reportError(error.what());
     }
+}
+
+void MainWindow::showReport(const stats::StatisticsReport& report) {
+    hud_->show(report);
+    statsWindow_->showReport(report);
 }
 
 void MainWindow::highlightSeat(int seat) {

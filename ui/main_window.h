@@ -12,6 +12,7 @@
 #include "game/table.h"
 #include "history/hand_history.h"
 #include "settings/store.h"
+#include "stats/statistics_report.h"
 #include "ui/playback.h"
 #include "ui/qt_host.h"
 #include "ui/window_prefs.h"
@@ -27,6 +28,7 @@ class TableZoom;
 class ViewMenu;
 class OddsMeter;
 class HistoryWindow;
+class SeatHud;
 
 class MainWindow : public QWidget, private HostWindow {
     Q_OBJECT
@@ -48,6 +50,10 @@ public:
     void bringUpToDate() override;
 
     void setPlaybackSpeed(PlaybackSpeed speed);
+    // Shows or hides each seat's statistics under its name, and remembers the choice.
+    void setSeatStatistics(bool on);
+    // The statistics window and the seats' figures on the table show this report.
+    void showReport(const stats::StatisticsReport& report);
     Playback& playback() { return *playback_; }
 
     Table& table() { return *table_; }
@@ -76,6 +82,9 @@ private:
     void highlightSeat(int seat);
     void buildViewButton(const QFont& font);
     QWidget* boxParent() override { return this; }
+    // Stores a window preference; a refused write is reported and the choice holds for this
+    // session all the same.
+    void keepPreference(const std::function<void()>& write);
     // Runs a press of the table, or its start-up; true unless the window was closed meanwhile.
     bool runPress(const std::function<void()>& press);
 
@@ -83,6 +92,7 @@ private:
     std::array<QLabel*, kSeatSlots> nameLabels_{};
     std::array<QLabel*, kSeatSlots> cashLabels_{};
     std::array<QLabel*, kSeatSlots> statusLabels_{};
+    std::unique_ptr<SeatHud> hud_;
     QLabel* betsize_;
     QLabel* theresult_;
     QPushButton* btnnew_;

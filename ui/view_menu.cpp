@@ -20,11 +20,18 @@ ViewMenu::ViewMenu(QWidget* parent) : QMenu(parent), speeds_(new QActionGroup(th
         speeds_->addAction(action);
         connect(action, &QAction::triggered, this, [this, speed = item.speed] { emit speedChosen(speed); });
     }
+    addSection(tr("Table"));
+    seatStatistics_ = addAction(tr("Seat statistics (VPIP/PFR/AF, hands)"));
+    seatStatistics_->setObjectName("seatStatistics");
+    seatStatistics_->setCheckable(true);
+    connect(seatStatistics_, &QAction::triggered, this, &ViewMenu::seatStatisticsToggled);
 }
 
 void ViewMenu::showSpeed(PlaybackSpeed speed) {
     for (QAction* action : speeds_->actions())
         if (action->data().toInt() == static_cast<int>(speed)) action->setChecked(true);
 }
+
+void ViewMenu::showSeatStatistics(bool on) { seatStatistics_->setChecked(on); }
 
 }  // namespace trelvist::ui

@@ -1,5 +1,6 @@
 #pragma once
-// The View button's menu: how fast the opponents' actions are played back.
+// The View button's menu: how fast the opponents' actions are played back, and whether each
+// seat's statistics show under its name.
 #include <QActionGroup>
 #include <QMenu>
 
@@ -13,12 +14,16 @@ public:
     explicit ViewMenu(QWidget* parent);
     // Checks the item of `speed` without telling anyone.
     void showSpeed(PlaybackSpeed speed);
+    // Checks the seat statistics item or clears it, without telling anyone.
+    void showSeatStatistics(bool on);
 
 signals:
     void speedChosen(PlaybackSpeed speed);
+    void seatStatisticsToggled(bool on);
 
 private:
     QActionGroup* speeds_;
+    QAction* seatStatistics_;
 };
 
 }  // namespace trelvist::ui

@@ -9,6 +9,7 @@ constexpr char kOddsMeterKey[] = "oddsMeter";
 constexpr char kSpeedKey[] = "speed";  // 0 Normal, 1 Fast, 2 Instant
 constexpr char kZoomKey[] = "zoom";    // percent
 constexpr char kFullScreenKey[] = "fullscreen";
+constexpr char kSeatStatisticsKey[] = "hud";
 }  // namespace
 
 bool WindowPrefs::oddsMeter() const { return store_.readBool(kWindowSection, kOddsMeterKey, false); }
@@ -45,5 +46,9 @@ void WindowPrefs::setZoom(int zoom) { write(kZoomKey, zoom); }
 bool WindowPrefs::fullScreen() const { return store_.readBool(kWindowSection, kFullScreenKey, false); }
 
 void WindowPrefs::setFullScreen(bool on) { write(kFullScreenKey, on ? 1 : 0); }
+
+bool WindowPrefs::seatStatistics() const { return store_.readBool(kWindowSection, kSeatStatisticsKey, false); }
+
+void WindowPrefs::setSeatStatistics(bool on) { write(kSeatStatisticsKey, on ? 1 : 0); }
 
 }  // namespace trelvist::ui

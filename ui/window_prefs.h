@@ -1,6 +1,7 @@
 #pragma once
 // The window's own preferences, kept in a section of the settings file that the game never
-// reads or writes: the odds meter, the playback speed, the zoom and full screen.
+// reads or writes: the odds meter, the playback speed, the zoom, full screen and the seats'
+// statistics on the table.
 #include "settings/store.h"
 #include "ui/playback.h"
 
@@ -25,6 +26,8 @@ public:
     void setZoom(int zoom);
     bool fullScreen() const;  // off unless the file says otherwise
     void setFullScreen(bool on);
+    bool seatStatistics() const;  // off unless the file says otherwise
+    void setSeatStatistics(bool on);
 
 private:
     void write(const char* key, int32_t value);

@@ -82,7 +82,7 @@ private slots:
                                           {"btnpass", "Fold your hand (F)"},
                                           {"dxButton8", "The rules of the game (F1)"},
                                           {"btnhistory", "The hands of this session (H)"},
-                                          {"btnview", "Playback speed and zoom (V)"}}) {
+                                          {"btnview", "Playback speed, zoom and seat statistics (V)"}}) {
             QCOMPARE(f.control<QPushButton>(button)->toolTip(), QString(tip));
             QCOMPARE(f.control<QPushButton>(button)->accessibleDescription(), QString(tip));
         }

@@ -64,7 +64,10 @@ private slots:
         QCOMPARE(f.control<QLabel>("Label2")->font().pixelSize(), 12);
         QCOMPARE(f.control<QLabel>("theresult")->font().pixelSize(), 23);
         QCOMPARE(f.control<QWidget>("Panel1")->geometry(), QRect(273, 99, 574, 470));
-        QCOMPARE(f.inside<QDialog>(&f.window(), "TStatistics")->size(), QSize(301, 230));
+        // The statistics' counts keep the table's zoom; their window's size is the player's.
+        auto* stats = f.inside<QDialog>(&f.window(), "TStatistics");
+        QCOMPARE(f.inside<QWidget>(stats, "lblhandswon")->pos(), QPoint(150, 70));
+        QCOMPARE(f.inside<QWidget>(stats, "dxButton1")->geometry(), QRect(106, 176, 89, 28));
         // The history window keeps the size and layout its player gives it.
         QCOMPARE(f.inside<QWidget>(&f.window(), "THistory")->size(), QSize(760, 520));
         QCOMPARE(f.inside<QWidget>(&f.window(), "hands")->geometry(), handsList);

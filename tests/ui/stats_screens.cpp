@@ -1,0 +1,58 @@
+// stats_screens WHAT [empty]: shows the game with a statistics report made by hand, for
+// screenshots taken from outside (Xvfb and `import -window root`); run by hand, not a test.
+// WHAT is hud (the table with the seats' statistics), overview, seats, charts or hands (the
+// Charts tab scrolled to the starting hands). With `empty` the report has no hands.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+
+#include "sample_report.h"
+#include "settings/ini_file.h"
+#include "settings/settings_path.h"
+#include "ui/look.h"
+#include "ui/main_window.h"
+#include "ui/starting_hand_grid.h"
+#include "ui/stats_window.h"
+
+using namespace trelvist;
+using namespace trelvist::ui;
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const QStringList tabs{"overview", "seats", "charts", "hands"};
+    const QString what = argc > 1 ? argv[1] : "";
+    if (argc < 2 || argc > 3 || (what != "hud" && !tabs.contains(what))) {
+        std::fputs("usage: stats_screens hud|overview|seats|charts|hands [empty]\n", stderr);
+        return 2;
+    }
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+    qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
+    const QString path = QString::fromStdString(defaultSettingsPath());
+    QDir().mkpath(QFileInfo(path).path());
+    IniFile settings(path.toStdString());
+    applyGameLook();
+    MainWindow window(settings, {.answerBox = [](const BoxRequest&) { return true; },
+                                 .beep = [] {},
+                                 .clock = [] { return uint32_t{2}; }});
+    window.startUp();
+    window.showReport(argc == 3 ? stats::StatisticsReport{} : test::sampleReport());
+    window.setSeatStatistics(true);
+    window.showCentred();
+    if (what != "hud") {
+        auto* stats = window.findChild<StatsWindow*>("TStatistics");
+        stats->tabs()->setCurrentIndex(std::min<int>(tabs.indexOf(what), 2));
+        QTimer::singleShot(300, &window, [&window] { window.findChild<QPushButton*>("btnstats")->click(); });
+        if (what == "hands")
+            QTimer::singleShot(800, stats, [stats] {
+                stats->findChild<QScrollArea*>()->ensureWidgetVisible(stats->findChild<StartingHandGrid*>());
+            });
+    }
+    return application.exec();
+}
