@@ -37,6 +37,9 @@ int64_t HandHistory::storedNextNumber() const {
 }
 
 void HandHistory::save(const HandRecord& hand) {
+    // Limits below nothing, which only a hand-edited settings file sets, make bets that no
+    // reader of the layout can take; such hands stay in the History window only.
+    if (hand.start.smallBet < 0 || hand.start.bigBet < 0) return;
     waiting_.push_back({dayFile(hand.time), handText(hand) + std::string(kBetweenHands), hand.number});
     // One attempt per settled hand, so a folder that cannot be written costs nothing more.
     if (writeWaiting() || !refusal_.empty()) return;

@@ -1,6 +1,7 @@
 #include "history/hand_text.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <span>
 #include <utility>
@@ -41,6 +42,15 @@ std::string streetCards(std::span<const Card> board, int street) {
 std::string levelName(int32_t level) {
     const auto* known = std::find(kLevelValues.begin(), kLevelValues.end(), level);
     return known != kLevelValues.end() ? kLevelNames[known - kLevelValues.begin()] : "level " + num(level);
+}
+
+// The big bets of the fixed-limit ring games the room runs.
+constexpr std::array<int32_t, 26> kRoomBigBets{1,   2,   4,   6,   8,    10,   16,   20,    30,    40,    50,    60, 80,
+                                               100, 150, 200, 400, 500,  600,  800,  1000,  2000,  4000,  10000,
+                                               20000, 40000};
+
+bool isRoomStake(int32_t bigBet) {
+    return std::find(kRoomBigBets.begin(), kRoomBigBets.end(), bigBet) != kRoomBigBets.end();
 }
 
 // "2026/12/08 14:45:01 CET [2026/12/08 8:45:01 ET]": the local time, then the same moment in
@@ -156,17 +166,30 @@ private:
 
     void header() {
         const HandStart& start = hand_.start;
-        // Play money: the chips are the game's own, with no currency.
-        line("PokerStars Hand #" + num(hand_.number) + ":  Hold'em Limit (" + num(start.smallBet) + "/" +
-             num(start.bigBet) + ") - " + clockText(hand_.time));
+        const std::string limits = "(" + num(start.smallBet) + "/" + num(start.bigBet) + ")";
         // One table a game, so that a reader carries each seat's stack from hand to hand.
-        std::string table = "Table 'Trelvist " + levelName(start.level) + " " + num(hand_.game % kFirstHandNumber) +
-                            "' 8-max (Play Money)";
+        std::string table;
+        if (isRoomStake(start.bigBet)) {
+            // Play money: the chips are the game's own, with no currency.
+            line("PokerStars Hand #" + num(hand_.number) + ":  Hold'em Limit " + limits + " - " +
+                 clockText(hand_.time));
+            table = "Table 'Trelvist " + levelName(start.level) + " " + num(hand_.game % kFirstHandNumber) +
+                    "' 8-max (Play Money)";
+        } else {
+            // Readers know a ring game's blinds from its stakes alone and refuse stakes the room
+            // never ran; a freeroll's level may have any limits. The game is the tournament.
+            line("PokerStars Hand #" + num(hand_.number) + ": Tournament #" + num(hand_.game) +
+                 ", Freeroll  Hold'em Limit - Level I " + limits + " - " + clockText(hand_.time));
+            table = "Table '" + num(hand_.game) + " 1' 8-max";
+        }
         // The button sits just before the small blind in the order of play.
         if (smallBlind_) table += " Seat #" + num(seatNumber(seatBefore(smallBlind_))) + " is the button";
         line(table);
+        // The format has no stacks below zero: a seat in debt shows none, and its chips in and
+        // out are written as they are.
         for (int seat : kSeatOrder)
-            line("Seat " + num(seatNumber(seat)) + ": " + name(seat) + " (" + num(start.cash[seat]) + " in chips)" +
+            line("Seat " + num(seatNumber(seat)) + ": " + name(seat) + " (" +
+                 num(std::max(start.cash[seat], int32_t{0})) + " in chips)" +
                  (sittingOut_[seat] ? " is sitting out" : ""));
     }
 

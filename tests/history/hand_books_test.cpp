@@ -110,8 +110,10 @@ TEST(HandBooks, WrittenHandsAddUpAsTheTablePlayedThem) {
         EXPECT_EQ(books.intoPot, s.pot);
         // What nobody is paid, such as the odd chips of a split pot, is the rake.
         EXPECT_EQ(books.collected + books.rake, s.pot);
+        // The layout has no stacks below zero: a seat in debt shows none.
         for (int seat : kSeatOrder) {
-            EXPECT_EQ(books.cashAtStart[seat] + books.net[seat], s.cash[seat]) << kSeatName[seat];
+            EXPECT_EQ(books.cashAtStart[seat], std::max(hand.start.cash[seat], int32_t{0})) << kSeatName[seat];
+            EXPECT_EQ(hand.start.cash[seat] + books.net[seat], s.cash[seat]) << kSeatName[seat];
         }
         // The flop, the turn and the river in turn, each with the board so far; the summary
         // with the last of them.

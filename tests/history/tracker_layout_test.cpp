@@ -14,6 +14,7 @@
 #include "history/hand_log.h"
 #include "history/hand_text.h"
 #include "history/wall_time.h"
+#include "settings/durable_file.h"
 #include "tests/settings/temp_folder.h"
 
 namespace trelvist::history {
@@ -96,7 +97,7 @@ TEST_F(TrackerLayout, SeatsWithoutChipsSitOutAndTheirUnpaidBlindIsMoneyNoPlayerP
                     "Seat 5: Champ (100 in chips)",
                     "Seat 6: Pinhead (100 in chips)",
                     "Seat 7: Expert (0 in chips) is sitting out",
-                    "Seat 8: Robot (-2 in chips) is sitting out",
+                    "Seat 8: Robot (0 in chips) is sitting out",
                     "Expert: is sitting out",
                     "Robot: is sitting out",
                     "*** HOLE CARDS ***",
@@ -231,6 +232,29 @@ TEST_F(TrackerLayout, ALimitChangeKeepsTheTableAndANewGameOpensAnother) {
     EXPECT_EQ(opening(2)[1], "Table 'Trelvist Amateur 3' 8-max (Play Money) Seat #6 is the button");
     EXPECT_EQ(opening(3)[1], "Table 'Trelvist Amateur 4' 8-max (Play Money) Seat #6 is the button");
     EXPECT_EQ(log.hands()[3].game, kFirst + 3);
+}
+
+TEST(TrackerLayoutLimits, LimitsNoRingGameRunsAreAFreerollsLevelAndBetsBelowNothingAreNotWritten) {
+    useUtc();
+    trelvist::testing::TempFolder folder;
+    HandHistory history(folder.path().string(), [] { return kDealtAt; }, [](const std::string&) {});
+    HandLog& log = history.log();
+    // 6/12: readers know no ring game at those limits, so the game is written as a freeroll.
+    foldToYou(log, startOf(kEven, 6, 12));
+    expectLines(handText(log.hands()[0]).substr(0, handText(log.hands()[0]).find("Seat 2:")),
+                {
+                    "PokerStars Hand #1000000000000001: Tournament #1000000000000001, Freeroll  Hold'em Limit - "
+                    "Level I (6/12) - 2026/12/08 13:45:01 UTC [2026/12/08 8:45:01 ET]",
+                    "Table '1000000000000001 1' 8-max Seat #6 is the button",
+                    "Seat 1: You (100 in chips)",
+                });
+    // Limits below nothing, from a hand-edited settings file: the hand stays in the log only.
+    foldToYou(log, startOf(after(log), -4, -8));
+    ASSERT_EQ(log.hands().size(), 2u);
+    std::string file;
+    ASSERT_EQ(readWholeFile(history.dayFile(kDealtAt), file), FileRead::Done);
+    EXPECT_NE(file.find("Hand #1000000000000001:"), std::string::npos);
+    EXPECT_EQ(file.find("Hand #1000000000000002:"), std::string::npos);
 }
 
 TEST_F(TrackerLayout, AHandCutShortEndsItsGame) {

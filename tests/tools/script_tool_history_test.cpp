@@ -47,9 +47,9 @@ struct HandBooks {
 };
 
 std::vector<HandBooks> readHands(const std::string& text) {
-    static const std::regex header(R"(PokerStars Hand #(\d+):  Hold'em Limit \(-?\d+/-?\d+\) - .*)");
-    static const std::regex table(R"(Table '([^']+)' 8-max \(Play Money\)( Seat #\d is the button)?)");
-    static const std::regex seat(R"(Seat \d: (\w+) \((-?\d+) in chips\)( is sitting out)?)");
+    static const std::regex header(R"(PokerStars Hand #(\d+): (?:Tournament #\d+, Freeroll )? Hold'em Limit (?:- Level I )?\(\d+/\d+\) - .*)");
+    static const std::regex table(R"(Table '([^']+)' 8-max(?: \(Play Money\))?( Seat #\d is the button)?)");
+    static const std::regex seat(R"(Seat \d: (\w+) \((\d+) in chips\)( is sitting out)?)");
     static const std::regex post(R"((\w+): posts (small|big) blind (\d+))");
     static const std::regex move(R"((\w+): (calls|bets) (-?\d+))");
     static const std::regex raise(R"((\w+): raises -?\d+ to (-?\d+))");
@@ -109,7 +109,7 @@ int64_t sum(const std::map<std::string, int64_t>& amounts) {
 }
 
 TEST(ScriptToolHistory, ThousandsOfHandsAddUpAndCarryTheirStacks) {
-    int hands = 0, chained = 0, newTables = 0, unpaidBlinds = 0, oddChips = 0;
+    int hands = 0, chained = 0, newTables = 0, unpaidBlinds = 0, oddChips = 0, tournamentHands = 0;
     // Many short scripts rather than a few long ones, so that each run stays well within the
     // tool runner's time limit under the sanitizers too.
     for (uint32_t seed = 1; seed <= 48; ++seed) {
@@ -132,6 +132,7 @@ TEST(ScriptToolHistory, ThousandsOfHandsAddUpAndCarryTheirStacks) {
             EXPECT_EQ(hand.summaryStp, hand.stp);
             unpaidBlinds += hand.stp > 0;
             oddChips += hand.rake > 0;
+            tournamentHands += !hand.table.starts_with("Trelvist ");
             if (i == 0) continue;
             const HandBooks& last = read[i - 1];
             // A hand cut short by a new game keeps its number and is not written.
@@ -144,7 +145,8 @@ TEST(ScriptToolHistory, ThousandsOfHandsAddUpAndCarryTheirStacks) {
             for (const auto& [name, chips] : hand.start) {
                 const int64_t ended = last.start.at(name) - (last.in.contains(name) ? last.in.at(name) : 0) +
                                       (last.won.contains(name) ? last.won.at(name) : 0);
-                EXPECT_EQ(chips, ended) << name;
+                // A seat in debt shows no chips, and what it owes is not written.
+                if (last.start.at(name) > 0) EXPECT_EQ(chips, std::max<int64_t>(ended, 0)) << name;
             }
         }
         hands += static_cast<int>(read.size());
@@ -156,6 +158,7 @@ TEST(ScriptToolHistory, ThousandsOfHandsAddUpAndCarryTheirStacks) {
     EXPECT_GT(newTables, 10);
     EXPECT_GT(unpaidBlinds, 0);
     EXPECT_GT(oddChips, 0);
+    EXPECT_GT(tournamentHands, 0);  // limits no ring game of the room has
 }
 
 TEST(ScriptToolHistory, TheTraceIsTheSameWithOrWithoutTheHistory) {
