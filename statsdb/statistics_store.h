@@ -3,6 +3,7 @@
 // seat in it with that seat's counters, from which the figures of the session and of the whole
 // history are worked out. The history files remain the record: the database can be deleted and
 // is rebuilt from them.
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
