@@ -15,12 +15,14 @@ struct BlindPost {
     bool big;
     int32_t amount;  // what the pot holds for it
     int32_t paid;    // what left the seat's cash: nothing for a seat without chips
+    friend bool operator==(const BlindPost&, const BlindPost&) = default;
 };
 
 struct Action {
     int seat;
     Move move;
     int32_t amount;  // the chips it moved into the pot
+    friend bool operator==(const Action&, const Action&) = default;
 };
 
 constexpr int kPreflop = 1, kFlop = 2, kTurn = 3, kRiver = 4;
@@ -28,6 +30,7 @@ constexpr int kPreflop = 1, kFlop = 2, kTurn = 3, kRiver = 4;
 // The flop, the turn or the river turned up; its cards are the start's board.
 struct StreetTurned {
     int street;
+    friend bool operator==(const StreetTurned&, const StreetTurned&) = default;
 };
 
 // The board cards on the table once `street` is turned up.
@@ -37,11 +40,13 @@ struct Shown {
     int seat;
     std::array<Card, 2> cards;
     std::string handName;
+    friend bool operator==(const Shown&, const Shown&) = default;
 };
 
 struct Payment {
     int seat;
     int32_t amount;
+    friend bool operator==(const Payment&, const Payment&) = default;
 };
 
 using HandEvent = std::variant<BlindPost, Action, StreetTurned, Shown, Payment>;

@@ -249,7 +249,7 @@ stats::StatisticsReport StatisticsStore::report(int64_t sessionFirstHand) const 
         QString columns;
         for (int i = 0; i < kCounters; ++i) columns += QString(", SUM(") + kCounterColumns[i] + ")";
         query.prepare("SELECT " + group + columns + " FROM seats " + where + " GROUP BY " + group);
-        query.bindValue(0, qint64(sessionFirstHand));
+        if (where.contains('?')) query.bindValue(0, qint64(sessionFirstHand));
         query.exec();
         while (query.next()) {
             stats::SeatCounters counters;
