@@ -1,10 +1,14 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
+#include <algorithm>
+#include <limits>
 
 #include "assets/pictures.h"
 #include "ui/control_tips.h"
@@ -150,6 +154,8 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     table_->addObserver(*host_);
     table_->addObserver(*beatMarker_);
     table_->addObserver(history_->log());
+    history_->log().onFinished([this](const history::HandRecord& hand) { recordHand(hand); });
+    openStatistics();
 
     create();
     windowHandle()->installEventFilter(this);
@@ -276,6 +282,52 @@ void MainWindow::keepPreference(const std::function<void()>& write) {
     } catch (const SettingsWriteError& error) {
         host_->reportError(error.what());
     }
+}
+
+void MainWindow::openStatistics() {
+    statistics_ = statsdb::StatisticsStore::open(statsdb::StatisticsStore::defaultPath());
+    connect(viewMenu_, &ViewMenu::rebuildStatisticsChosen, this, [this] { rebuildStatistics(); });
+    if (statistics_->available() && statistics_->needsRebuild()) rebuildStatistics();
+    showStatistics();
+}
+
+void MainWindow::rebuildStatistics() {
+    QProgressDialog progress(tr("Reading the hand history..."), tr("Stop"), 0, 1, this);
+    progress.setWindowTitle(tr("Statistics"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    statistics_->rebuild(history_->folder(), [&](int done, int total) {
+        progress.setMaximum(std::max(total, 1));
+        progress.setValue(done);
+        return !progress.wasCanceled();
+    });
+    showStatistics();
+}
+
+void MainWindow::recordHand(const history::HandRecord& hand) {
+    if (hand.state != history::HandState::Finished) return;
+    if (sessionFirstHand_ == 0) sessionFirstHand_ = hand.number;
+    statistics_->record(hand);
+    showStatistics();
+}
+
+void MainWindow::showStatistics() {
+    if (!statistics_->available() || !statistics_->problem().empty()) {
+        // The game goes on without figures; the player hears of it once, without a wait.
+        if (!statisticsTrouble_) {
+            statisticsTrouble_ = true;
+            auto* box = new QMessageBox(QMessageBox::Warning, tr("Statistics"),
+                                        tr("The statistics cannot be kept: %1\nThe game goes on; the figures "
+                                           "are read again from the hand history when they can be.")
+                                            .arg(QString::fromStdString(statistics_->problem())),
+                                        QMessageBox::Ok, this);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        }
+        return;
+    }
+    // Before the first hand of this run, no hand is the session's.
+    showReport(statistics_->report(sessionFirstHand_ ? sessionFirstHand_ : std::numeric_limits<int64_t>::max()));
 }
 
 void MainWindow::showReport(const stats::StatisticsReport& report) {

@@ -13,6 +13,7 @@
 #include "history/hand_history.h"
 #include "settings/store.h"
 #include "stats/statistics_report.h"
+#include "statsdb/statistics_store.h"
 #include "ui/playback.h"
 #include "ui/qt_host.h"
 #include "ui/window_prefs.h"
@@ -54,6 +55,13 @@ public:
     void setSeatStatistics(bool on);
     // The statistics window and the seats' figures on the table show this report.
     void showReport(const stats::StatisticsReport& report);
+    // Opens the statistics store, rebuilding it from the history files when it needs it.
+    void openStatistics();
+    // Reads every history file into the store again, with a progress bar.
+    void rebuildStatistics();
+    void recordHand(const history::HandRecord& hand);
+    // The store's figures, or this run's nothing while the store cannot be used.
+    void showStatistics();
     Playback& playback() { return *playback_; }
 
     Table& table() { return *table_; }
@@ -111,6 +119,9 @@ private:
     std::unique_ptr<QtHost> host_;
     std::unique_ptr<history::HandHistory> history_;
     std::unique_ptr<HistoryWindow> historyWindow_;  // destroyed before the history it shows
+    std::unique_ptr<statsdb::StatisticsStore> statistics_;
+    int64_t sessionFirstHand_ = 0;  // the first hand settled in this run; 0 before it
+    bool statisticsTrouble_ = false;  // the store's trouble was told
     std::unique_ptr<Table> table_;
     std::unique_ptr<TableZoom> zoom_;
     bool pressing_ = false;

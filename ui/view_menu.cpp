@@ -25,6 +25,9 @@ ViewMenu::ViewMenu(QWidget* parent) : QMenu(parent), speeds_(new QActionGroup(th
     seatStatistics_->setObjectName("seatStatistics");
     seatStatistics_->setCheckable(true);
     connect(seatStatistics_, &QAction::triggered, this, &ViewMenu::seatStatisticsToggled);
+    QAction* rebuild = addAction(tr("Rebuild statistics from the hand history"));
+    rebuild->setObjectName("rebuildStatistics");
+    connect(rebuild, &QAction::triggered, this, &ViewMenu::rebuildStatisticsChosen);
 }
 
 void ViewMenu::showSpeed(PlaybackSpeed speed) {

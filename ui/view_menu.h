@@ -20,6 +20,7 @@ public:
 signals:
     void speedChosen(PlaybackSpeed speed);
     void seatStatisticsToggled(bool on);
+    void rebuildStatisticsChosen();
 
 private:
     QActionGroup* speeds_;
