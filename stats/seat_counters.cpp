@@ -50,6 +50,8 @@ struct HandFacts {
     BySeat<int64_t> putIn{}, collected{};
     BySeat<bool> paid{};  // collected from the pot
     std::array<std::vector<Action>, kRiver + 1> streets;  // by street, pre-flop to river
+    // How often each seat made each move on each street, so that a question costs no walk.
+    BySeat<std::array<std::array<int, 4>, kRiver + 1>> moves{};
 
     explicit HandFacts(const HandRecord& hand) {
         tookPart[You] = true;
@@ -63,6 +65,7 @@ struct HandFacts {
                 tookPart[action->seat] = true;
                 putIn[action->seat] += action->amount;
                 streets[street].push_back(*action);
+                ++moves[action->seat][street][static_cast<int>(action->move)];
             } else if (const auto* turned = std::get_if<StreetTurned>(&event)) {
                 street = turned->street;
             } else if (const auto* shown = std::get_if<Shown>(&event)) {
@@ -74,11 +77,7 @@ struct HandFacts {
         }
     }
 
-    bool acted(int seat, int street, Move move) const {
-        for (const Action& action : streets[street])
-            if (action.seat == seat && action.move == move) return true;
-        return false;
-    }
+    bool acted(int seat, int street, Move move) const { return moves[seat][street][static_cast<int>(move)] > 0; }
 };
 
 // Voluntarily in, raised, and the three-bet chances and three-bets: the blinds count as the
@@ -142,8 +141,7 @@ void countPostflop(const HandFacts& facts, TableCounters& counters) {
     for (int street = kFlop; street <= kRiver; ++street)
         for (int seat : kSeatOrder) {
             counters[seat].aggressiveStreets += facts.acted(seat, street, Move::Raise);
-            for (const Action& action : facts.streets[street])
-                counters[seat].postflopCalls += action.seat == seat && action.move == Move::Call;
+            counters[seat].postflopCalls += facts.moves[seat][street][static_cast<int>(Move::Call)];
         }
 
     // Only seats with a pre-flop line are in: a big blind that was never asked before the flop

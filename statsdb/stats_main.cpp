@@ -20,7 +20,7 @@ int refuse(const std::string& message) {
     return 2;
 }
 
-nlohmann::json figure(const std::optional<double>& value) { return value ? nlohmann::json(*value) : nlohmann::json(); }
+nlohmann::ordered_json figure(const std::optional<double>& value) { return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(); }
 
 std::string cell(const std::optional<double>& value) {
     char text[32];
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     }
     store->rebuild(folder);
     const stats::StatisticsReport report = store->report();
-    nlohmann::json seats = nlohmann::json::array();
+    nlohmann::ordered_json seats = nlohmann::ordered_json::array();
     std::printf("%-8s %7s %8s %8s %8s %8s %8s %8s %8s %10s %8s\n", "seat", "hands", "VPIP", "PFR", "3-bet", "AF",
                 "WTSD", "W$SD", "WWSF", "net", "bb/100");
     for (int seat : kSeatOrder) {
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     std::printf("%lld hands\n", (long long)report.hands);
     if (!jsonFile.empty()) {
         std::ofstream out(jsonFile);
-        out << nlohmann::json{{"hands", report.hands}, {"seats", seats}}.dump(2) << "\n";
+        out << nlohmann::ordered_json{{"hands", report.hands}, {"seats", seats}}.dump(2) << "\n";
         if (!out) return refuse("cannot write '" + jsonFile + "'");
     }
     return 0;
