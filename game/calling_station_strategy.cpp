@@ -5,7 +5,7 @@ namespace trelvist {
 
 std::unique_ptr<SeatStrategy> makeCallingStationStrategy(const StrategyTools&) {
     constexpr StyleParams kParams{
-        .enterScore = 3, .raisedScore = 3, .raiseScore = 13, .preflopBluff = 0,
+        .enterScore = 4, .raisedScore = 4, .raiseScore = 13, .preflopBluff = 0,
         .callFactor = 0.3, .minShare = 0.2, .raiseShare = 2.5, .bluff = 0,
         .readsTable = false,
     };

@@ -5,8 +5,8 @@ namespace trelvist {
 
 std::unique_ptr<SeatStrategy> makeLooseAggressiveStrategy(const StrategyTools&) {
     constexpr StyleParams kParams{
-        .enterScore = 6, .raisedScore = 7, .raiseScore = 7, .preflopBluff = 0.5,
-        .callFactor = 0.9, .minShare = 0.6, .raiseShare = 1.0, .bluff = 0.15,
+        .enterScore = 5, .raisedScore = 6, .raiseScore = 5, .preflopBluff = 0.9,
+        .callFactor = 0.9, .minShare = 0.6, .raiseShare = 0.5, .bluff = 0.6,
         .readsTable = false,
     };
     return std::make_unique<StyleStrategy>(kParams);

@@ -5,8 +5,8 @@ namespace trelvist {
 
 std::unique_ptr<SeatStrategy> makeSharkStrategy(const StrategyTools&) {
     constexpr StyleParams kParams{
-        .enterScore = 8, .raisedScore = 9, .raiseScore = 9, .preflopBluff = 0.2,
-        .callFactor = 1.0, .minShare = 0.7, .raiseShare = 1.2, .bluff = 0.03,
+        .enterScore = 7, .raisedScore = 8, .raiseScore = 7, .preflopBluff = 0.8,
+        .callFactor = 1.0, .minShare = 0.7, .raiseShare = 0.8, .bluff = 0.3,
         .readsTable = true,
     };
     return std::make_unique<StyleStrategy>(kParams);

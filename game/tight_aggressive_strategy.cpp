@@ -5,8 +5,8 @@ namespace trelvist {
 
 std::unique_ptr<SeatStrategy> makeTightAggressiveStrategy(const StrategyTools&) {
     constexpr StyleParams kParams{
-        .enterScore = 8, .raisedScore = 9, .raiseScore = 9, .preflopBluff = 0.3,
-        .callFactor = 1.2, .minShare = 0.9, .raiseShare = 1.3, .bluff = 0.05,
+        .enterScore = 7, .raisedScore = 8, .raiseScore = 7, .preflopBluff = 0.9,
+        .callFactor = 1.2, .minShare = 0.9, .raiseShare = 0.8, .bluff = 0.35,
         .readsTable = false,
     };
     return std::make_unique<StyleStrategy>(kParams);
