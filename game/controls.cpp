@@ -33,6 +33,7 @@ bool Table::press(const Press& p) {
     case Control::LowerLimits: return stepLimits(false);
     case Control::CardBack: return chooseCardBack(p.item);
     case Control::Level: return chooseLevel(p.item);
+    case Control::Lineup: return chooseLineup(p.item);
     case Control::Sound: return toggleSound();
     case Control::CloseOptions: return closeOptions();
     }

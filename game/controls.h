@@ -28,6 +28,7 @@ enum class Control {
     CardBack,  // a radio item
     Level,
     Sound,
+    Lineup,  // the opponents' choice, 0..2
     CloseOptions,
 };
 

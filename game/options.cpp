@@ -127,6 +127,25 @@ bool Table::chooseLevel(int item) {
     return true;
 }
 
+bool Table::chooseLineup(int item) {
+    if (!view_.panel.visible || item < 0 || item > 2) return false;
+    beginAction();
+    lineup_ = lineupFromStored(item);
+    view_.panel.lineupItem = item;
+    writeInt(kOpponentsSection, kLineupKey, item);
+    commitWrites();
+    seatLineup();
+    return true;
+}
+
+// Every opponent gets its style of the line-up; the classic one is the game's own strategy.
+void Table::seatLineup() {
+    if (lineup_ == Lineup::Random) lineupDraws_ += host_.clock();
+    const std::array<const char*, 7> names = lineupStyles(lineup_, lineupDraws_);
+    for (std::size_t i = 0; i < kOpponents.size(); ++i)
+        setStrategy(kOpponents[i], makeStrategy(names[i], strategyTools()));
+}
+
 bool Table::toggleSound() {
     if (!view_.panel.visible) return false;
     beginAction();

@@ -23,6 +23,9 @@ void Table::loadStoredGame() {
     s_.aiLevel = stored.aiLevel;
     s_.smallBet = stored.smallBet;
     s_.bigBet = stored.bigBet;
+    lineup_ = lineupFromStored(settings_.readInt(kOpponentsSection, kLineupKey, 0));
+    view_.panel.lineupItem = static_cast<int>(lineup_);
+    if (lineup_ != Lineup::Classic) seatLineup();
 }
 
 // Selecting the stored back and level in their groups runs the same operations as clicks.
@@ -104,6 +107,7 @@ bool Table::newGame() {
     beginAction();
     rng_.seed(host_.clock());
     if (!host_.askYesNo("New game", "Are you sure?")) return true;
+    if (lineup_ == Lineup::Random) seatLineup();
     whitenStatuses();
 
     int32_t v = 0;

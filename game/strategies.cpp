@@ -2,6 +2,7 @@
 
 #include "game/always_call_strategy.h"
 #include "game/classic_strategy.h"
+#include "game/style_strategy.h"
 
 namespace trelvist {
 
@@ -15,6 +16,12 @@ std::unique_ptr<SeatStrategy> make(const StrategyTools& tools) {
 constexpr StrategyEntry kStrategies[] = {
     {"Classic", &make<ClassicStrategy>},
     {"Always call", &make<AlwaysCallStrategy>},
+    {"Rock", &makeRockStrategy},
+    {"Tight-aggressive", &makeTightAggressiveStrategy},
+    {"Loose-aggressive", &makeLooseAggressiveStrategy},
+    {"Calling station", &makeCallingStationStrategy},
+    {"Maniac", &makeManiacStrategy},
+    {"Shark", &makeSharkStrategy},
 };
 
 }  // namespace

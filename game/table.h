@@ -16,6 +16,7 @@
 #include "game/observer_list.h"
 #include "game/odds_routine.h"
 #include "game/random.h"
+#include "game/lineup.h"
 #include "game/seat_strategy.h"
 #include "game/strategies.h"
 #include "game/table_state.h"
@@ -58,6 +59,7 @@ public:
     bool stepLimits(bool up);  // an arrow of the up-down control
     bool chooseCardBack(int item);  // 0..7
     bool chooseLevel(int item);     // 0..3
+    bool chooseLineup(int item);    // 0 classic, 1 mixed, 2 random
     bool toggleSound();
     bool closeOptions();
 
@@ -164,6 +166,11 @@ private:
     Random rng_;
     OddsRoutine odds_{rng_, s_};
     std::array<std::unique_ptr<SeatStrategy>, kSeatSlots> strategies_;
+    // The opponents' line-up and the generator of its draws, apart from the game's own so
+    // that a drawn line-up leaves the deals as they are.
+    Lineup lineup_ = Lineup::Classic;
+    uint64_t lineupDraws_ = 0;
+    void seatLineup();
     std::vector<SeatAction> actions_;
     bool actionWrote_ = false;
     bool actionRefused_ = false;  // its refusal is reported

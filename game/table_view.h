@@ -59,6 +59,7 @@ struct PanelView {
     int cardBackItem = -1;  // the selected radio item, -1 for none
     int levelItem = -1;
     int limitsStep = 1;     // the up-down control's position, 1..5
+    int lineupItem = 0;     // the opponents: 0 classic, 1 mixed, 2 random
     friend bool operator==(const PanelView&, const PanelView&) = default;
 };
 

@@ -30,6 +30,11 @@ inline constexpr char kBetSection[] = "Bet";
 inline constexpr char kSmallKey[] = "Small";
 inline constexpr char kBigKey[] = "Big";
 
+// The opponents' line-up: 0 classic, 1 mixed styles, 2 styles drawn at each new game. Written
+// only when the player chooses one.
+inline constexpr char kOpponentsSection[] = "Opponents";
+inline constexpr char kLineupKey[] = "lineup";
+
 // The seats' cash keys in the order the game reads and writes them: Freak, You, Geek, Master,
 // Champ, Pinhead, Expert, Robot.
 inline constexpr std::array<int, 8> kCashKeyOrder{7, 8, 6, 5, 4, 3, 2, 1};

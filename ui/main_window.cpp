@@ -214,6 +214,7 @@ void MainWindow::connectPanel() {
     connect(panel_, &OptionsPanel::cardBackClicked, this, [this](int item) { press({Control::CardBack, item}); });
     connect(panel_, &OptionsPanel::levelClicked, this, [this](int item) { press({Control::Level, item}); });
     connect(panel_, &OptionsPanel::soundClicked, this, [this] { press({Control::Sound}); });
+    connect(panel_, &OptionsPanel::lineupChosen, this, [this](int item) { press({Control::Lineup, item}); });
     connect(panel_, &OptionsPanel::okClicked, this, [this] { press({Control::CloseOptions}); });
 }
 

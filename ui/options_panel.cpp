@@ -91,6 +91,18 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QWidget(parent) {
     ok_ = makeButton(this, "dxButton1", "Ok", {229, 368, 81, 25},
                      pixelFont("Verdana", 11, Weight::Bold), kOkColour);
 
+    auto* lineupCaption = new QLabel("Opponents", this);
+    lineupCaption->setGeometry(8, 342, 60, 17);
+    lineupCaption->setFont(controlFont);
+    setTextColour(lineupCaption, Qt::white);
+    lineup_ = new QComboBox(this);
+    lineup_->setObjectName("Opponents");
+    lineup_->addItems({"Classic", "Mixed", "Random"});
+    lineup_->setGeometry(71, 340, 105, 21);
+    lineup_->setFont(controlFont);
+    lineup_->setAccessibleName("Opponents");
+    lineupCaption->setBuddy(lineup_);
+
     levels_ = new RadioGroup(this, "Levels", {"Amateur", "Expert", "Master", "Genius"},
                              {71, 200, 105, 126});
     cardBacks_ = new RadioGroup(this, "cardbacks", {"1", "2", "3", "4", "5", "6", "7", "8"},
@@ -122,12 +134,13 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QWidget(parent) {
     connect(enterUntil, &QPushButton::clicked, this, &OptionsPanel::untilEntered);
     connect(sound_, &QPushButton::clicked, this, &OptionsPanel::soundClicked);
     connect(ok_, &QPushButton::clicked, this, &OptionsPanel::okClicked);
+    connect(lineup_, &QComboBox::activated, this, &OptionsPanel::lineupChosen);
     connect(left, &QToolButton::clicked, this, [this] { emit betArrowPressed(false); });
     connect(right, &QToolButton::clicked, this, [this] { emit betArrowPressed(true); });
     connect(levels_, &RadioGroup::itemClicked, this, &OptionsPanel::levelClicked);
     connect(cardBacks_, &RadioGroup::itemClicked, this, &OptionsPanel::cardBackClicked);
 
-    QWidget* order[] = {ok_, cardBacks_->item(0), sound_, upDown, levels_->item(0),
+    QWidget* order[] = {ok_, cardBacks_->item(0), sound_, upDown, levels_->item(0), lineup_,
                         enterMoney, enterUntil, money_, until_};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     hide();
@@ -156,7 +169,15 @@ void OptionsPanel::showPanel(const PanelView& panel) {
     if (sound_->accessibleName() != soundName) sound_->setAccessibleName(soundName);
     levels_->select(panel.levelItem);
     cardBacks_->select(panel.cardBackItem);
+    if (lineup_->currentIndex() != panel.lineupItem) lineup_->setCurrentIndex(panel.lineupItem);
     setVisible(panel.visible);
+}
+
+void OptionsPanel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        emit okClicked();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 QWidget* OptionsPanel::firstInTabOrder() const { return ok_; }

@@ -1,6 +1,7 @@
 #pragma once
 // The options panel inside the main window. It keeps no values of its own: it shows the
 // panel part of the table's view and reports every use of its controls.
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,7 +32,12 @@ signals:
     void cardBackClicked(int item);
     void levelClicked(int item);
     void soundClicked();
+    void lineupChosen(int item);
     void okClicked();
+
+protected:
+    // Escape closes the panel as its Ok button does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLineEdit* makeEdit(const char* name, QRect geometry);
@@ -40,6 +46,7 @@ private:
     QLineEdit* until_;
     QPushButton* sound_;
     QPushButton* ok_;
+    QComboBox* lineup_;
     QLabel* smallBet_;
     QLabel* bigBet_;
     RadioGroup* levels_;

@@ -1,0 +1,15 @@
+// The loose-aggressive player: many starting hands, raised often, and keeps betting.
+#include "game/style_strategy.h"
+
+namespace trelvist {
+
+std::unique_ptr<SeatStrategy> makeLooseAggressiveStrategy(const StrategyTools&) {
+    constexpr StyleParams kParams{
+        .enterScore = 5, .raisedScore = 6, .raiseScore = 5, .preflopBluff = 0.9,
+        .callFactor = 0.9, .minShare = 0.6, .raiseShare = 0.5, .bluff = 0.6,
+        .readsTable = false,
+    };
+    return std::make_unique<StyleStrategy>(kParams);
+}
+
+}  // namespace trelvist

@@ -1,0 +1,15 @@
+// The shark: tight before the flop, then pays only what its chances are worth, weighing its position and how often each seat raises.
+#include "game/style_strategy.h"
+
+namespace trelvist {
+
+std::unique_ptr<SeatStrategy> makeSharkStrategy(const StrategyTools&) {
+    constexpr StyleParams kParams{
+        .enterScore = 7, .raisedScore = 8, .raiseScore = 7, .preflopBluff = 0.8,
+        .callFactor = 1.0, .minShare = 0.7, .raiseShare = 0.8, .bluff = 0.3,
+        .readsTable = true,
+    };
+    return std::make_unique<StyleStrategy>(kParams);
+}
+
+}  // namespace trelvist
