@@ -1,5 +1,7 @@
 #include "ui/options_panel.h"
 
+#include <QAbstractItemView>
+
 #include <QKeyEvent>
 #include <QToolButton>
 #include <functional>
@@ -101,6 +103,7 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QWidget(parent) {
     lineup_->setGeometry(71, 340, 105, 21);
     lineup_->setFont(controlFont);
     lineup_->setAccessibleName("Opponents");
+    lineup_->view()->setAccessibleName("Opponents");  // its drop-down list
     lineupCaption->setBuddy(lineup_);
 
     levels_ = new RadioGroup(this, "Levels", {"Amateur", "Expert", "Master", "Genius"},

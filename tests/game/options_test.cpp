@@ -1,6 +1,7 @@
 // The options panel's controls and the statistics window: what each changes and writes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "tests/game/table_rig.h"
@@ -136,6 +137,32 @@ TEST_F(OptionsStored, OneMillionIsAcceptedAndOneMoreIsOffLimits) {
               (std::vector<std::string>{"New initial cash value confirmation", "the value is off limits"}));
     EXPECT_EQ(store.writes, (Writes{{"Cash/initial", 1000000}}));
     EXPECT_EQ(state().playUntil, 1000001);
+}
+
+// The opponents' line-up lives in a section of its own, written only when chosen; a stored
+// value the game does not know is the classic line-up.
+TEST_F(OptionsStored, TheLineupIsKeptApartAndUnknownValuesAreClassic) {
+    for (const int32_t stored : {-1, 3, 1 << 30}) {
+        store.values = {{{"Opponents", "lineup"}, stored}};
+        startUp();
+        EXPECT_EQ(view().panel.lineupItem, 0) << stored;
+    }
+    store.values = {{{"Opponents", "lineup"}, 2}};
+    startUp();
+    EXPECT_EQ(view().panel.lineupItem, 2);
+
+    store.values.clear();
+    startUp();
+    EXPECT_TRUE(store.writes.empty() || !std::any_of(store.writes.begin(), store.writes.end(), [](const auto& w) {
+        return w.first.starts_with("Opponents/");
+    })) << "nothing of the line-up is written at start";
+    EXPECT_FALSE(table.chooseLineup(1)) << "the panel is hidden";
+    table.toggleOptions();
+    forget();
+    EXPECT_FALSE(table.chooseLineup(3));
+    EXPECT_TRUE(table.chooseLineup(1));
+    EXPECT_EQ(store.writes, (Writes{{"Opponents/lineup", 1}}));
+    EXPECT_EQ(view().panel.lineupItem, 1);
 }
 
 TEST_F(Options, FirstStepRightAfterStartUpSetsFourAndEight) {

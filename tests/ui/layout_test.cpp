@@ -231,9 +231,9 @@ private slots:
             QVERIFY(radios[selected]->isChecked());
         }
 
-        QCOMPARE(tabChain(f.inside<QWidget>(panel, "dxButton1"), 8),
+        QCOMPARE(tabChain(f.inside<QWidget>(panel, "dxButton1"), 9),
                  QStringList({"dxButton1", "cardbacksItem0", "SoundOff1", "UpDown1",
-                              "LevelsItem0", "dxButton2", "dxButton3", "money"}));
+                              "LevelsItem0", "Opponents", "dxButton2", "dxButton3", "money"}));
     }
 
     void modalWindows() {
