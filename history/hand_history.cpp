@@ -14,8 +14,13 @@ namespace {
 constexpr std::string_view kBetweenHands = "\n\n";
 }  // namespace
 
+bool keptInFiles(const HandRecord& hand) { return hand.start.smallBet >= 0 && hand.start.bigBet >= 0; }
+
 HandHistory::HandHistory(std::string folder, Clock clock, std::function<void(const std::string&)> refused)
-    : folder_(std::move(folder)), refused_(std::move(refused)), log_(std::move(clock), storedNextNumber()) {
+    : folder_(std::move(folder)),
+      refused_(std::move(refused)),
+      log_(std::move(clock), storedNextNumber()),
+      newestAtStart_(storedNextNumber() - 1) {
     log_.onFinished([this](const HandRecord& hand) { save(hand); });
 }
 
@@ -37,9 +42,7 @@ int64_t HandHistory::storedNextNumber() const {
 }
 
 void HandHistory::save(const HandRecord& hand) {
-    // Limits below nothing, which only a hand-edited settings file sets, make bets that no
-    // reader of the layout can take; such hands stay in the History window only.
-    if (hand.start.smallBet < 0 || hand.start.bigBet < 0) return;
+    if (!keptInFiles(hand)) return;
     waiting_.push_back({dayFile(hand.time), handText(hand) + std::string(kBetweenHands), hand.number});
     // One attempt per settled hand, so a folder that cannot be written costs nothing more.
     if (writeWaiting() || !refusal_.empty()) return;

@@ -13,6 +13,11 @@ namespace trelvist::history {
 // of a room's: hand n of the game is numbered kFirstHandNumber + n.
 constexpr int64_t kFirstHandNumber = 1'000'000'000'000'000;
 
+// Whether the history files keep a settled hand. Limits below nothing, which only a hand-edited
+// settings file sets, make bets that no reader of the layout can take; such hands stay in the
+// History window only.
+bool keptInFiles(const HandRecord& hand);
+
 class HandHistory {
 public:
     // `refused` is told once, at the first hand that cannot be written; the hands are kept and
@@ -24,6 +29,9 @@ public:
     const HandLog& log() const { return log_; }
 
     const std::string& folder() const { return folder_; }
+    // The number of the newest hand in the files when the game started (below the first hand's
+    // when there was none).
+    int64_t newestAtStart() const { return newestAtStart_; }
     // The file the last written hand went to; empty before the first.
     const std::string& lastFile() const { return lastFile_; }
     // The message of the first refused write; empty while every write succeeded.
@@ -50,6 +58,7 @@ private:
     std::function<void(const std::string&)> refused_;
     HandLog log_;
     std::vector<Waiting> waiting_;
+    int64_t newestAtStart_;
     std::string lastFile_;
     std::string refusal_;
 };

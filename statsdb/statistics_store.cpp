@@ -4,24 +4,23 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <sstream>
 
 #include "game/seats.h"
+#include "history/hand_history.h"
 #include "history/hand_reader.h"
 #include "settings/settings_path.h"
-#include "stats/seat_counters.h"
-#include "stats/seat_figures.h"
 
 namespace trelvist::statsdb {
 
 namespace {
 
 // Raised whenever the tables change shape: an older database is rebuilt from the files.
-constexpr int kLayout = 1;
+constexpr int kLayout = 2;
 
 // The counters' columns, in the order of SeatCounters.
 constexpr int kCounters = 18;
@@ -36,24 +35,33 @@ std::array<int64_t*, kCounters> fieldsOf(stats::SeatCounters& c) {
             &c.wonAtShowdown, &c.cbetChances, &c.cbets, &c.net, &c.netSquares, &c.bigBets};
 }
 
-// Your place at the table, counted from the blinds in the order of play.
-std::string positionOf(const history::HandRecord& hand) {
-    int small = 0, big = 0;
-    for (const history::HandEvent& event : hand.events)
-        if (const auto* post = std::get_if<history::BlindPost>(&event)) (post->big ? big : small) = post->seat;
-    if (!small || !big) return "";
-    if (You == small) return "Small blind";
-    if (You == big) return "Big blind";
-    int after = 0;
-    for (int seat = seatAfter(big); seat != You; seat = seatAfter(seat)) ++after;
-    if (seatAfter(You) == small) return "Button";
-    return after < 2 ? "Early" : after < 4 ? "Middle" : "Late";
+// The rows of the totals table: what each sum is of, and its key.
+enum class Kind { Seat = 0, Style = 1, Position = 2, StartingHand = 3 };
+
+QString cellKey(int row, int column) { return QString("%1,%2").arg(row).arg(column); }
+
+// Calls `take(kind, key, counters)` for every sum of `totals` that holds a hand.
+template <typename Take>
+void eachSum(const stats::StatisticsTotals& totals, Take&& take) {
+    for (int seat : kSeatOrder)
+        if (totals.seats[seat].hands) take(Kind::Seat, QString::number(seat), totals.seats[seat]);
+    for (const auto& [style, counters] : totals.styles) take(Kind::Style, QString::fromStdString(style), counters);
+    for (const auto& [position, counters] : totals.positions)
+        take(Kind::Position, QString::fromStdString(position), counters);
+    for (int row = 0; row < 13; ++row)
+        for (int column = 0; column < 13; ++column)
+            if (totals.startingHands[row][column].hands)
+                take(Kind::StartingHand, cellKey(row, column), totals.startingHands[row][column]);
 }
 
-// The starting hand's cell on the grid: rank 0 is the ace; suited above the diagonal.
-std::pair<int, int> startingCell(const std::array<Card, 2>& cards) {
-    const int high = 12 - std::max(cards[0].rank, cards[1].rank), low = 12 - std::min(cards[0].rank, cards[1].rank);
-    return cards[0].suit == cards[1].suit ? std::pair{high, low} : std::pair{low, high};
+// The counters' columns after the first ("hands"), as ", vpip_chances, ..."; or all of them as
+// sums added to the stored ones, for an upsert.
+QString counterColumns(bool asSums) {
+    QString text;
+    for (int i = asSums ? 0 : 1; i < kCounters; ++i)
+        text += asSums ? QString("%1%2 = %2 + excluded.%2").arg(i ? ", " : "").arg(kCounterColumns[i])
+                       : QString(", ") + kCounterColumns[i];
+    return text;
 }
 
 std::atomic<int> connectionCount{0};
@@ -65,7 +73,9 @@ struct StatisticsStore::Impl {
     QSqlDatabase db;
     bool available = false;
     bool needsRebuild = false;
+    int64_t newestHand = 0;
     std::string problem;
+    stats::StatisticsTotals lifetime, session;
 
     bool exec(const QString& sql) {
         QSqlQuery query(db);
@@ -75,13 +85,12 @@ struct StatisticsStore::Impl {
     }
 
     bool createTables() {
-        QString seatColumns;
-        for (int i = 0; i < kCounters; ++i) seatColumns += QString(", ") + kCounterColumns[i] + " INTEGER NOT NULL";
+        QString columns;
+        for (const char* column : kCounterColumns) columns += QString(", ") + column + " INTEGER NOT NULL";
         return exec("CREATE TABLE IF NOT EXISTS hands (number INTEGER PRIMARY KEY, game INTEGER NOT NULL, "
-                    "time INTEGER NOT NULL, your_chips INTEGER NOT NULL, position TEXT NOT NULL, "
-                    "grid_row INTEGER NOT NULL, grid_column INTEGER NOT NULL, your_net INTEGER NOT NULL)") &&
-               exec("CREATE TABLE IF NOT EXISTS seats (hand INTEGER NOT NULL, seat INTEGER NOT NULL, "
-                    "style TEXT NOT NULL" + seatColumns + ", PRIMARY KEY (hand, seat))") &&
+                    "your_chips INTEGER NOT NULL)") &&
+               exec("CREATE TABLE IF NOT EXISTS totals (kind INTEGER NOT NULL, key TEXT NOT NULL" + columns +
+                    ", PRIMARY KEY (kind, key))") &&
                exec(QString("PRAGMA user_version = %1").arg(kLayout));
     }
 
@@ -94,7 +103,99 @@ struct StatisticsStore::Impl {
         QSqlQuery query(db);
         return query.exec("PRAGMA quick_check") && query.next() && query.value(0).toString() == "ok";
     }
+
+    // Reads the sums and your chips into memory, so that the figures are ready at once.
+    bool load() {
+        lifetime = {};
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        if (!query.exec("SELECT kind, key, " + QString(kCounterColumns[0]) + counterColumns(false) + " FROM totals"))
+            return fail(query);
+        while (query.next()) {
+            stats::SeatCounters counters;
+            const auto fields = fieldsOf(counters);
+            for (int i = 0; i < kCounters; ++i) *fields[i] = query.value(2 + i).toLongLong();
+            const QString key = query.value(1).toString();
+            switch (static_cast<Kind>(query.value(0).toInt())) {
+            case Kind::Seat:
+                if (const int seat = key.toInt(); seat >= 0 && seat < kSeatSlots) lifetime.seats[seat] = counters;
+                break;
+            case Kind::Style: lifetime.styles[key.toStdString()] = counters; break;
+            case Kind::Position: lifetime.positions[key.toStdString()] = counters; break;
+            case Kind::StartingHand: {
+                const int row = key.section(',', 0, 0).toInt(), column = key.section(',', 1, 1).toInt();
+                if (row >= 0 && row < 13 && column >= 0 && column < 13) lifetime.startingHands[row][column] = counters;
+                break;
+            }
+            }
+        }
+        if (!query.exec("SELECT number, game, your_chips FROM hands ORDER BY number")) return fail(query);
+        while (query.next()) {
+            lifetime.addChips(query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toLongLong());
+            ++lifetime.hands;
+        }
+        newestHand = lifetime.chips.empty() ? 0 : lifetime.chips.back().hand;
+        return true;
+    }
+
+    bool fail(const QSqlQuery& query) {
+        problem = query.lastError().text().toStdString();
+        return false;
+    }
+
 };
+
+namespace {
+
+QString placeholders(int count) {
+    QString text;
+    for (int i = 0; i < count; ++i) text += i ? ",?" : "?";
+    return text;
+}
+
+// The prepared statements that write a hand and its sums.
+struct Writer {
+    QSqlQuery handRow, sumRow;
+    explicit Writer(QSqlDatabase& db) : handRow(db), sumRow(db) {
+        handRow.prepare("INSERT OR IGNORE INTO hands VALUES (?, ?, ?)");
+        QString columns;
+        for (const char* column : kCounterColumns) columns += QString(", ") + column;
+        sumRow.prepare("INSERT INTO totals (kind, key" + columns + ") VALUES (" + placeholders(2 + kCounters) +
+                       ") ON CONFLICT (kind, key) DO UPDATE SET " + counterColumns(true));
+    }
+
+    // Writes the hand's row; false when it is in the database already (or the write failed).
+    bool addHand(const history::HandRecord& hand) {
+        handRow.bindValue(0, qint64(hand.number));
+        handRow.bindValue(1, qint64(hand.game));
+        handRow.bindValue(2, history::cashAfter(hand)[You]);
+        return handRow.exec() && handRow.numRowsAffected() == 1;
+    }
+
+    bool addSums(const stats::StatisticsTotals& totals) {
+        bool written = true;
+        eachSum(totals, [&](Kind kind, const QString& key, stats::SeatCounters counters) {
+            if (!written) return;
+            sumRow.bindValue(0, static_cast<int>(kind));
+            sumRow.bindValue(1, key);
+            const auto fields = fieldsOf(counters);
+            for (int i = 0; i < kCounters; ++i) sumRow.bindValue(2 + i, qint64(*fields[i]));
+            written = sumRow.exec();
+        });
+        return written;
+    }
+
+    std::string error() const {
+        const QSqlError& error = sumRow.lastError().isValid() ? sumRow.lastError() : handRow.lastError();
+        return error.text().toStdString();
+    }
+};
+
+bool countable(const history::HandRecord& hand) {
+    return hand.state == history::HandState::Finished && history::keptInFiles(hand);
+}
+
+}  // namespace
 
 StatisticsStore::StatisticsStore(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
@@ -132,7 +233,8 @@ std::unique_ptr<StatisticsStore> StatisticsStore::open(const std::string& path) 
         std::filesystem::remove(path + "-shm", ignored);
         s.db.open();
     }
-    s.available = s.exec("PRAGMA journal_mode = WAL") && s.exec("PRAGMA synchronous = NORMAL") && s.createTables();
+    s.available = s.exec("PRAGMA journal_mode = WAL") && s.exec("PRAGMA synchronous = NORMAL") && s.createTables() &&
+                  s.load();
     s.needsRebuild = s.available && (!existed || damaged);
     if (s.available) s.problem.clear();
     return std::unique_ptr<StatisticsStore>(new StatisticsStore(std::move(impl)));
@@ -142,67 +244,38 @@ bool StatisticsStore::available() const { return impl_->available; }
 bool StatisticsStore::needsRebuild() const { return impl_->needsRebuild; }
 const std::string& StatisticsStore::problem() const { return impl_->problem; }
 
-namespace {
-
-bool insertHand(QSqlQuery& handRow, QSqlQuery& seatRow, const history::HandRecord& hand,
-                const std::array<std::string, kSeatSlots>& styles) {
-    if (hand.state != history::HandState::Finished) return true;
-    stats::TableCounters counters = stats::countHand(hand);
-    const auto [row, column] = startingCell(hand.start.yourCards);
-    handRow.bindValue(0, qint64(hand.number));
-    handRow.bindValue(1, qint64(hand.game));
-    handRow.bindValue(2, qint64(hand.time));
-    handRow.bindValue(3, history::cashAfter(hand)[You]);
-    handRow.bindValue(4, QString::fromStdString(positionOf(hand)));
-    handRow.bindValue(5, row);
-    handRow.bindValue(6, column);
-    handRow.bindValue(7, qint64(counters[You].net));
-    if (!handRow.exec()) return false;
-    for (int seat : kSeatOrder) {
-        if (counters[seat].hands == 0) continue;
-        seatRow.bindValue(0, qint64(hand.number));
-        seatRow.bindValue(1, seat);
-        seatRow.bindValue(2, QString::fromStdString(styles[seat]));
-        const auto fields = fieldsOf(counters[seat]);
-        for (int i = 0; i < kCounters; ++i) seatRow.bindValue(3 + i, qint64(*fields[i]));
-        if (!seatRow.exec()) return false;
-    }
-    return true;
+bool StatisticsStore::missesHandsUpTo(int64_t newestWritten) const {
+    return impl_->needsRebuild || impl_->newestHand < newestWritten;
 }
 
-QString placeholders(int count) {
-    QString text;
-    for (int i = 0; i < count; ++i) text += i ? ",?" : "?";
-    return text;
-}
-
-struct Inserter {
-    QSqlQuery handRow, seatRow;
-    explicit Inserter(QSqlDatabase& db) : handRow(db), seatRow(db) {
-        handRow.prepare("INSERT OR REPLACE INTO hands VALUES (" + placeholders(8) + ")");
-        QString columns;
-        for (int i = 0; i < kCounters; ++i) columns += QString(", ") + kCounterColumns[i];
-        seatRow.prepare("INSERT OR REPLACE INTO seats (hand, seat, style" + columns + ") VALUES (" +
-                        placeholders(3 + kCounters) + ")");
-    }
-};
-
-}  // namespace
-
-bool StatisticsStore::record(const history::HandRecord& hand, const std::array<std::string, kSeatSlots>& styles) {
+bool StatisticsStore::record(const history::HandRecord& hand, const stats::SeatStyles& styles) {
     Impl& s = *impl_;
-    if (!s.available) return false;
-    if (!s.db.transaction()) {
+    if (!s.available || s.needsRebuild) return false;
+    if (!countable(hand)) return true;
+    const stats::TableCounters counted = stats::countHand(hand);
+    stats::StatisticsTotals added;
+    added.add(hand, counted, styles);
+    bool fresh = false;
+    if (s.db.transaction()) {
+        Writer writer(s.db);
+        fresh = writer.addHand(hand);
+        const bool written = writer.handRow.lastError().type() == QSqlError::NoError &&
+                             (!fresh || writer.addSums(added)) && s.db.commit();
+        if (!written) {
+            s.problem = writer.error().empty() ? s.db.lastError().text().toStdString() : writer.error();
+            s.db.rollback();
+        }
+        if (written && fresh) {
+            s.lifetime.add(hand, counted, styles);
+            s.session.add(hand, counted, styles);
+            s.newestHand = std::max(s.newestHand, hand.number);
+        }
+        if (written) return true;
+    } else {
         s.problem = s.db.lastError().text().toStdString();
-        return false;
     }
-    Inserter inserter(s.db);
-    if (!insertHand(inserter.handRow, inserter.seatRow, hand, styles) || !s.db.commit()) {
-        s.problem = inserter.seatRow.lastError().text().toStdString();
-        s.db.rollback();
-        return false;
-    }
-    return true;
+    s.needsRebuild = true;
+    return false;
 }
 
 int64_t StatisticsStore::rebuild(const std::string& folder, const Progress& progress) {
@@ -213,91 +286,43 @@ int64_t StatisticsStore::rebuild(const std::string& folder, const Progress& prog
     for (const auto& entry : std::filesystem::directory_iterator(folder, error))
         if (entry.is_regular_file() && entry.path().extension() == ".txt") files.push_back(entry.path());
     std::sort(files.begin(), files.end());
-    if (!s.db.transaction()) return 0;
-    s.exec("DELETE FROM seats");
-    s.exec("DELETE FROM hands");
-    Inserter inserter(s.db);
-    int64_t hands = 0;
+    if (!s.db.transaction()) {
+        s.problem = s.db.lastError().text().toStdString();
+        return 0;
+    }
+    const auto refuse = [&](const std::string& why) {
+        s.problem = why;
+        s.db.rollback();
+        return int64_t{0};
+    };
+    // The files do not name styles, so the sums by style that live play recorded are kept.
+    if (!s.exec(QString("DELETE FROM totals WHERE kind <> %1").arg(static_cast<int>(Kind::Style))) ||
+        !s.exec("DELETE FROM hands"))
+        return refuse(s.problem);
+    Writer writer(s.db);
+    stats::StatisticsTotals totals;
     for (size_t i = 0; i < files.size(); ++i) {
         std::ifstream in(files[i], std::ios::binary);
         std::stringstream text;
         text << in.rdbuf();
         for (const history::HandRecord& hand : history::readHands(text.str())) {
-            if (!insertHand(inserter.handRow, inserter.seatRow, hand, {})) {
-                s.problem = inserter.seatRow.lastError().text().toStdString();
-                s.db.rollback();
-                return 0;
-            }
-            hands += hand.state == history::HandState::Finished;
+            if (!countable(hand)) continue;
+            if (writer.addHand(hand)) totals.add(hand, stats::countHand(hand), {});
+            else if (writer.handRow.lastError().type() != QSqlError::NoError) return refuse(writer.error());
         }
-        if (progress && !progress(int(i + 1), int(files.size()))) {
-            s.db.rollback();
-            return 0;
-        }
+        if (progress && !progress(int(i + 1), int(files.size()))) return refuse(s.problem);
     }
-    if (!s.db.commit()) return 0;
+    if (!writer.addSums(totals)) return refuse(writer.error());
+    if (!s.db.commit()) return refuse(s.db.lastError().text().toStdString());
     s.needsRebuild = false;
-    return hands;
+    s.problem.clear();
+    if (!s.load()) {
+        s.needsRebuild = true;
+        return 0;
+    }
+    return totals.hands;
 }
 
-stats::StatisticsReport StatisticsStore::report(int64_t sessionFirstHand) const {
-    Impl& s = *impl_;
-    stats::StatisticsReport report;
-    if (!s.available) return report;
-    QSqlQuery query(s.db);
-    const auto sums = [&](const QString& where, const QString& group, auto&& take) {
-        QString columns;
-        for (int i = 0; i < kCounters; ++i) columns += QString(", SUM(") + kCounterColumns[i] + ")";
-        query.prepare("SELECT " + group + columns + " FROM seats " + where + " GROUP BY " + group);
-        if (where.contains('?')) query.bindValue(0, qint64(sessionFirstHand));
-        query.exec();
-        while (query.next()) {
-            stats::SeatCounters counters;
-            const auto fields = fieldsOf(counters);
-            for (int i = 0; i < kCounters; ++i) *fields[i] = query.value(1 + i).toLongLong();
-            take(query.value(0), counters);
-        }
-    };
-    for (int seat : kSeatOrder) {
-        report.lifetime[seat] = stats::figuresOf({}, kSeatName[seat], "");
-        report.session[seat] = report.lifetime[seat];
-    }
-    sums("", "seat", [&](const QVariant& seat, const stats::SeatCounters& c) {
-        report.lifetime[seat.toInt()] = stats::figuresOf(c, kSeatName[seat.toInt()], "");
-    });
-    sums("WHERE hand >= ?", "seat", [&](const QVariant& seat, const stats::SeatCounters& c) {
-        report.session[seat.toInt()] = stats::figuresOf(c, kSeatName[seat.toInt()], "");
-    });
-    sums("WHERE style <> ''", "style", [&](const QVariant& style, const stats::SeatCounters& c) {
-        report.lifetimeByStyle.push_back(stats::figuresOf(c, "", style.toString().toStdString()));
-    });
-    query.exec("SELECT COUNT(*) FROM hands");
-    if (query.next()) report.hands = query.value(0).toLongLong();
-    query.exec("SELECT number, your_chips, game, position, grid_row, grid_column, your_net FROM hands ORDER BY number");
-    std::map<std::string, stats::PositionResult> positions;
-    int64_t lastGame = -1;
-    while (query.next()) {
-        const int64_t number = query.value(0).toLongLong(), game = query.value(2).toLongLong();
-        const int64_t net = query.value(6).toLongLong();
-        const stats::ChipPoint point{number, query.value(1).toLongLong(), game != lastGame};
-        lastGame = game;
-        report.lifetimeChips.push_back(point);
-        if (number >= sessionFirstHand) report.sessionChips.push_back(point);
-        const std::string position = query.value(3).toString().toStdString();
-        if (!position.empty()) {
-            auto& result = positions[position];
-            result.position = position;
-            ++result.hands;
-            result.net += net;
-        }
-        auto& cell = report.startingHands[query.value(4).toInt()][query.value(5).toInt()];
-        ++cell.hands;
-        cell.net += net;
-    }
-    for (const char* name : {"Small blind", "Big blind", "Early", "Middle", "Late", "Button"})
-        if (positions.count(name)) report.byPosition.push_back(positions[name]);
-    if (!report.sessionChips.empty()) report.sessionChips.front().newGame = true;
-    return report;
-}
+stats::StatisticsReport StatisticsStore::report() const { return stats::reportOf(impl_->lifetime, impl_->session); }
 
 }  // namespace trelvist::statsdb

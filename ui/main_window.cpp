@@ -259,7 +259,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::openWindowFor(Control control) {
     switch (control) {
     case Control::Advice: oddsWindow_->runCentred(); break;
-    case Control::Stats: statsWindow_->runCentred(); break;
+    case Control::Stats:
+        // The window is modal, so the figures it opens with stay current while it is up.
+        showReport(statistics_->report());
+        statsWindow_->runCentred();
+        break;
     case Control::Rules: rulesWindow_->runCentred(); break;
     default: break;
     }
@@ -288,7 +292,7 @@ void MainWindow::keepPreference(const std::function<void()>& write) {
 void MainWindow::openStatistics() {
     statistics_ = statsdb::StatisticsStore::open(statsdb::StatisticsStore::defaultPath());
     connect(viewMenu_, &ViewMenu::rebuildStatisticsChosen, this, [this] { rebuildStatistics(); });
-    if (statistics_->available() && statistics_->needsRebuild()) rebuildStatistics();
+    if (statistics_->available() && statistics_->missesHandsUpTo(history_->newestAtStart())) rebuildStatistics();
     showStatistics();
 }
 
@@ -307,28 +311,26 @@ void MainWindow::rebuildStatistics() {
 
 void MainWindow::recordHand(const history::HandRecord& hand) {
     if (hand.state != history::HandState::Finished) return;
-    if (sessionFirstHand_ == 0) sessionFirstHand_ = hand.number;
     statistics_->record(hand);
     showStatistics();
 }
 
 void MainWindow::showStatistics() {
-    if (!statistics_->available() || !statistics_->problem().empty()) {
-        // The game goes on without figures; the player hears of it once, without a wait.
-        if (!statisticsTrouble_) {
-            statisticsTrouble_ = true;
-            auto* box = new QMessageBox(QMessageBox::Warning, tr("Statistics"),
-                                        tr("The statistics cannot be kept: %1\nThe game goes on; the figures "
-                                           "are read again from the hand history when they can be.")
-                                            .arg(QString::fromStdString(statistics_->problem())),
-                                        QMessageBox::Ok, this);
-            box->setAttribute(Qt::WA_DeleteOnClose);
-            box->open();
-        }
-        return;
+    // The game goes on without a store, or with one that refused a hand; the player hears of it
+    // once, without a wait, and the figures recorded so far stay on show.
+    if ((!statistics_->available() || !statistics_->problem().empty()) && !statisticsTrouble_) {
+        statisticsTrouble_ = true;
+        auto* box = new QMessageBox(QMessageBox::Warning, tr("Statistics"),
+                                    tr("The statistics cannot be kept: %1\nThe game goes on; the figures are "
+                                       "read again from the hand history at the next start.")
+                                        .arg(QString::fromStdString(statistics_->problem())),
+                                    QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
     }
-    // Before the first hand of this run, no hand is the session's.
-    showReport(statistics_->report(sessionFirstHand_ ? sessionFirstHand_ : std::numeric_limits<int64_t>::max()));
+    // The statistics window is modal and gets the figures as it opens; the table's are kept
+    // current after every hand.
+    hud_->show(statistics_->report());
 }
 
 void MainWindow::showReport(const stats::StatisticsReport& report) {

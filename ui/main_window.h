@@ -120,7 +120,6 @@ private:
     std::unique_ptr<history::HandHistory> history_;
     std::unique_ptr<HistoryWindow> historyWindow_;  // destroyed before the history it shows
     std::unique_ptr<statsdb::StatisticsStore> statistics_;
-    int64_t sessionFirstHand_ = 0;  // the first hand settled in this run; 0 before it
     bool statisticsTrouble_ = false;  // the store's trouble was told
     std::unique_ptr<Table> table_;
     std::unique_ptr<TableZoom> zoom_;
