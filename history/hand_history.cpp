@@ -1,6 +1,8 @@
 #include "history/hand_history.h"
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <utility>
 
 #include "history/hand_text.h"
@@ -19,8 +21,8 @@ bool keptInFiles(const HandRecord& hand) { return hand.start.smallBet >= 0 && ha
 HandHistory::HandHistory(std::string folder, Clock clock, std::function<void(const std::string&)> refused)
     : folder_(std::move(folder)),
       refused_(std::move(refused)),
-      log_(std::move(clock), storedNextNumber()),
-      newestAtStart_(storedNextNumber() - 1) {
+      newestAtStart_(storedNextNumber() - 1),
+      log_(std::move(clock), newestAtStart_ + 1) {
     log_.onFinished([this](const HandRecord& hand) { save(hand); });
 }
 
@@ -31,14 +33,34 @@ std::string HandHistory::dayFile(int64_t time) const {
 }
 
 // Without a readable number the hands are counted from the first. A count kept before the
-// numbers were moved up goes on in the new range.
+// numbers were moved up goes on in the new range. A kill between a hand's write and the
+// count's leaves the count behind the files, so the newest hand in them counts too.
 int64_t HandHistory::storedNextNumber() const {
+    int64_t next = kFirstHandNumber + 1;
     std::string text;
-    if (readWholeFile(counterFile(), text) != FileRead::Done) return kFirstHandNumber + 1;
+    if (readWholeFile(counterFile(), text) == FileRead::Done) {
+        int64_t number = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+        if (error == std::errc() && number >= 1) next = number > kFirstHandNumber ? number : kFirstHandNumber + number;
+    }
+    return std::max(next, newestNumberInFiles() + 1);
+}
+
+// The number of the last hand in the newest day file; 0 without one.
+int64_t HandHistory::newestNumberInFiles() const {
+    std::string newest;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("trelvist-") && name.ends_with(".txt") && name > newest) newest = name;
+    }
+    std::string text;
+    if (newest.empty() || readWholeFile(folder_ + "/" + newest, text) != FileRead::Done) return 0;
+    constexpr std::string_view kHeader = "Hand #";
+    const size_t at = text.rfind(kHeader);
     int64_t number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc() || number < 1) return kFirstHandNumber + 1;
-    return number > kFirstHandNumber ? number : kFirstHandNumber + number;
+    if (at != std::string::npos) std::from_chars(text.data() + at + kHeader.size(), text.data() + text.size(), number);
+    return number;
 }
 
 void HandHistory::save(const HandRecord& hand) {

@@ -50,15 +50,16 @@ private:
     };
 
     int64_t storedNextNumber() const;
+    int64_t newestNumberInFiles() const;
     void save(const HandRecord& hand);
     bool writeWaiting();
     std::string counterFile() const;
 
     std::string folder_;
     std::function<void(const std::string&)> refused_;
+    int64_t newestAtStart_;
     HandLog log_;
     std::vector<Waiting> waiting_;
-    int64_t newestAtStart_;
     std::string lastFile_;
     std::string refusal_;
 };

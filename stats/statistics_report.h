@@ -20,6 +20,7 @@ struct SeatFigures {
     std::optional<double> vpip, pfr, threeBet, af, wtsd, wsd, wwsf, cbet;
     int64_t net = 0;                 // chips won less chips put in
     std::optional<double> bbPer100;  // net in big bets per 100 hands
+    friend bool operator==(const SeatFigures&, const SeatFigures&) = default;
 };
 
 // Your chips after each of your hands, in the order played.
@@ -27,6 +28,7 @@ struct ChipPoint {
     int64_t hand = 0;     // the hand's number
     int64_t chips = 0;    // your cash once it was settled
     bool newGame = false; // the first hand of a game (a new game, new initial cash, a new run)
+    friend bool operator==(const ChipPoint&, const ChipPoint&) = default;
 };
 
 // Your net result from one position at the table.
@@ -34,6 +36,7 @@ struct PositionResult {
     std::string position;  // "Small blind", "Big blind", "Early", "Middle", "Late", "Button"
     int64_t hands = 0;
     int64_t net = 0;
+    friend bool operator==(const PositionResult&, const PositionResult&) = default;
 };
 
 // Your result with one of the 169 starting hands: rank 0 is the ace .. 12 the deuce; on the
@@ -41,6 +44,7 @@ struct PositionResult {
 struct StartingHandResult {
     int64_t hands = 0;
     int64_t net = 0;
+    friend bool operator==(const StartingHandResult&, const StartingHandResult&) = default;
 };
 
 struct StatisticsReport {

@@ -77,6 +77,18 @@ TEST(HistoryFiles, HandsGoToTheFileOfTheirDayAndTheirNumbersGoOnAcrossRuns) {
     t.table.startUp();
     foldHands(t, 1);
     EXPECT_EQ(headers(day2).back(), hand(6));
+    EXPECT_EQ(history.newestAtStart(), kFirstHandNumber + 5);
+
+    // A kill between a hand's write and the count's: the count is behind the newest file, and
+    // the numbers go on after the file's, never giving a number twice.
+    writeBytes(folder.file("next-hand-number"), std::to_string(kFirstHandNumber + 6) + "\n");
+    SeededTable again(7);
+    HandHistory behind(folder.path().string(), [&] { return now; }, {});
+    EXPECT_EQ(behind.newestAtStart(), kFirstHandNumber + 6);
+    again.table.addObserver(behind.log());
+    again.table.startUp();
+    foldHands(again, 1);
+    EXPECT_EQ(headers(day2).back(), hand(7));
 }
 
 TEST(HistoryFiles, AFolderThatCannotBeWrittenIsReportedOnceAndTheHandsWaitForIt) {
