@@ -47,6 +47,7 @@ struct HandFacts {
     BySeat<bool> tookPart{};  // named in a line of its own: a posted blind, an action, a showing,
                               // a collection; You are always dealt in
     BySeat<bool> postedBlind{};
+    BySeat<bool> blindAllIn{};  // the blind took the seat's last chip
     BySeat<int64_t> putIn{}, collected{};
     BySeat<bool> paid{};  // collected from the pot
     std::array<std::vector<Action>, kRiver + 1> streets;  // by street, pre-flop to river
@@ -60,6 +61,7 @@ struct HandFacts {
             if (const auto* post = std::get_if<BlindPost>(&event)) {
                 // A blind without chips is the pot's, not the seat's: no line names the seat.
                 if (post->paid > 0) tookPart[post->seat] = postedBlind[post->seat] = true;
+                blindAllIn[post->seat] = post->paid > 0 && post->paid == hand.start.cash[post->seat];
                 putIn[post->seat] += post->paid;
             } else if (const auto* action = std::get_if<Action>(&event)) {
                 tookPart[action->seat] = true;
@@ -82,11 +84,13 @@ struct HandFacts {
 
 // Voluntarily in, raised, and the three-bet chances and three-bets: the blinds count as the
 // first bet, so the first raise is the second, and the raise after it the third. The first
-// call of a raise ends the chance of the seat calling, not of those after it.
+// call of a raise ends the chance of the seat calling, not of those after it. A blind that
+// took a seat's last chip leaves it with nothing to raise with, so it is not counted among
+// the seats a raise could be made against.
 void countPreflop(const HandFacts& facts, TableCounters& counters) {
     BySeat<bool> inPot{}, firstActionAlone{};
     BySeat<int> actionsSoFar{};
-    for (int seat : kSeatOrder) inPot[seat] = facts.postedBlind[seat];
+    for (int seat : kSeatOrder) inPot[seat] = facts.postedBlind[seat] && !facts.blindAllIn[seat];
     for (const Action& action : facts.streets[kPreflop]) inPot[action.seat] = true;
     int inPotCount = 0;
     for (int seat : kSeatOrder) inPotCount += inPot[seat];
@@ -197,8 +201,13 @@ TableCounters countHand(const HandRecord& hand) {
     countPostflop(facts, counters);
     countContinuationBets(facts, counters);
     for (int seat : kSeatOrder) {
-        if (!facts.tookPart[seat]) continue;
         SeatCounters& c = counters[seat];
+        // The history lists every seat, and a seat without chips that sits the hand out is
+        // counted as the tracker counts a player listed as sitting out: dealt in, with a chance
+        // to put money in and to raise that it did not take.
+        if (!facts.tookPart[seat]) {
+            c.vpipChances = c.pfrChances = 1;
+        }
         const int64_t net = facts.collected[seat] - facts.putIn[seat];
         c.hands = 1;
         c.net = net;

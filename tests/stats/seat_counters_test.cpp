@@ -181,13 +181,30 @@ TEST(SeatCounters, ABigBlindNeverAskedBeforeTheFlopSeesNoStreet) {
     EXPECT_EQ(c[You].sawShowdown, 0);
 }
 
-TEST(SeatCounters, SeatsWithoutChipsAndUnsettledHandsCountForNobody) {
+TEST(SeatCounters, SeatsSittingOutCountAsTrackersCountThemAndUnsettledHandsForNobody) {
     HandRecord hand = walk();
     hand.events[1] = BlindPost{Geek, true, 4, 0};  // a big blind without chips: the pot's
     std::erase_if(hand.events, [](const HandEvent& e) { return std::holds_alternative<Payment>(e); });
     hand.events.push_back(Payment{Freak, 6});
-    EXPECT_EQ(countHand(hand)[Geek].hands, 0);
+    // Listed as sitting out: dealt in, with chances to put money in and to raise, none taken.
+    const SeatCounters geek = countHand(hand)[Geek];
+    EXPECT_EQ(geek.hands, 1);
+    EXPECT_EQ(geek.vpipChances, 1);
+    EXPECT_EQ(geek.vpip, 0);
+    EXPECT_EQ(geek.pfrChances, 1);
+    EXPECT_EQ(geek.threeBetChances, 0);
+    EXPECT_EQ(geek.net, 0);
     EXPECT_EQ(countHand(hand)[Freak].net, 4);
+
+    // A small blind that takes the seat's last chip leaves the big blind, checking after the
+    // others fold, nobody to raise against.
+    auto events = foldsBy({Master, Champ, Pinhead, Expert, Robot, You});
+    events.push_back(Action{Geek, X, 0});
+    events.push_back(Payment{Geek, 6});
+    HandRecord allIn = handOf(events);
+    EXPECT_EQ(countHand(allIn)[Geek].pfrChances, 1);
+    allIn.start.cash[Freak] = 2;
+    EXPECT_EQ(countHand(allIn)[Geek].pfrChances, 0);
 
     hand.state = history::HandState::Unfinished;
     for (int seat : kSeatOrder) EXPECT_EQ(countHand(hand)[seat], SeatCounters{});
