@@ -32,7 +32,7 @@ QString hudWords(const stats::SeatFigures& seat) {
         return value ? text : QString("none yet");
     };
     const QString who = seat.name.empty() ? QString() : QString::fromStdString(seat.name) + ", ";
-    return QString("%1%2 hands this session: VPIP %3, PFR %4, aggression factor %5")
+    return QString("%1%2 hands in all: VPIP %3, PFR %4, aggression factor %5")
         .arg(who)
         .arg(seat.hands)
         .arg(figure(seat.vpip, percentText(seat.vpip)), figure(seat.pfr, percentText(seat.pfr)),

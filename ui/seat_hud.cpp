@@ -30,7 +30,8 @@ void SeatHud::setOn(bool on) {
 
 void SeatHud::show(const stats::StatisticsReport& report) {
     for (int seat : kSeatOrder) {
-        const stats::SeatFigures& figures = report.session[seat];
+        // A seat is read over its whole history, as a tracker's HUD reads a player.
+        const stats::SeatFigures& figures = report.lifetime[seat];
         setCaption(labels_[seat], hudLine(figures));
         const QString words = hudWords(figures);
         labels_[seat]->setToolTip(words);

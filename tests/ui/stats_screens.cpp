@@ -1,9 +1,11 @@
-// stats_screens WHAT [empty]: shows the game with a statistics report made by hand, for
-// screenshots taken from outside (Xvfb and `import -window root`); run by hand, not a test.
-// WHAT is hud (the table with the seats' statistics), overview, seats, charts or hands (the
-// Charts tab scrolled to the starting hands). With `empty` the report has no hands.
+// stats_screens WHAT [HISTORY_DIR]: shows the game with the statistics of the history files of
+// HISTORY_DIR (none without it), read by the game as at a first start, for screenshots taken
+// from outside (Xvfb and `import -window root`); run by hand, not a test. WHAT is hud (the
+// table with the seats' statistics), overview, seats, charts or hands (the Charts tab scrolled
+// to the starting hands).
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QScrollArea>
@@ -12,7 +14,6 @@
 #include <cstdio>
 #include <memory>
 
-#include "sample_report.h"
 #include "settings/ini_file.h"
 #include "settings/settings_path.h"
 #include "ui/look.h"
@@ -28,12 +29,17 @@ int main(int argc, char** argv) {
     const QStringList tabs{"overview", "seats", "charts", "hands"};
     const QString what = argc > 1 ? argv[1] : "";
     if (argc < 2 || argc > 3 || (what != "hud" && !tabs.contains(what))) {
-        std::fputs("usage: stats_screens hud|overview|seats|charts|hands [empty]\n", stderr);
+        std::fputs("usage: stats_screens hud|overview|seats|charts|hands [HISTORY_DIR]\n", stderr);
         return 2;
     }
     QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
     qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
+    const QString history = QString::fromStdString(defaultHistoryFolder());
+    QDir().mkpath(history);
+    if (argc == 3)
+        for (const QFileInfo& file : QDir(argv[2]).entryInfoList({"trelvist-*.txt"}, QDir::Files))
+            QFile::copy(file.filePath(), history + "/" + file.fileName());
     const QString path = QString::fromStdString(defaultSettingsPath());
     QDir().mkpath(QFileInfo(path).path());
     IniFile settings(path.toStdString());
@@ -42,7 +48,6 @@ int main(int argc, char** argv) {
                                  .beep = [] {},
                                  .clock = [] { return uint32_t{2}; }});
     window.startUp();
-    window.showReport(argc == 3 ? stats::StatisticsReport{} : test::sampleReport());
     window.setSeatStatistics(true);
     window.showCentred();
     if (what != "hud") {

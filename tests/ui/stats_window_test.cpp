@@ -178,13 +178,13 @@ private slots:
             hudItem(f)->trigger();
             for (int seat : kSeatOrder) QVERIFY(hudOf(f, seat)->isVisible());
             QCOMPARE(f.stored(kWindowSection, "hud"), 1);
-            // This session's figures of each seat, under its status.
-            QCOMPARE(hudOf(f, Freak)->text(), QString("23/12/1.5 · 120"));
-            QCOMPARE(hudOf(f, Champ)->text(), QString("23/18/2.5 · 120"));
-            QCOMPARE(hudOf(f, Geek)->text(), QString("–/–/– · 0"));
+            // Each seat's figures over its whole history, under its status.
+            QCOMPARE(hudOf(f, Freak)->text(), QString("23/12/1.5 · 420"));
+            QCOMPARE(hudOf(f, Champ)->text(), QString("23/18/2.5 · 420"));
+            QCOMPARE(hudOf(f, Geek)->text(), QString("–/–/– · 300"));
             QCOMPARE(hudOf(f, Freak)->pos(), f.control<QLabel>("freakstatus")->pos() + QPoint(0, 16));
             QCOMPARE(hudOf(f, Freak)->toolTip(),
-                     QString("Freak, 120 hands this session: VPIP 23 %, PFR 12 %, aggression factor 1.5"));
+                     QString("Freak, 420 hands in all: VPIP 23 %, PFR 12 %, aggression factor 1.5"));
             hudItem(f)->trigger();
             QVERIFY(hudOf(f, You)->isHidden());
             QCOMPARE(f.stored(kWindowSection, "hud"), 0);
