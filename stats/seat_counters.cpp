@@ -51,22 +51,29 @@ struct HandFacts {
     BySeat<int64_t> putIn{}, collected{};
     BySeat<bool> paid{};  // collected from the pot
     std::array<std::vector<Action>, kRiver + 1> streets;  // by street, pre-flop to river
+    std::vector<bool> preflopAllIn;  // by pre-flop action: it took the seat's last chip
     // How often each seat made each move on each street, so that a question costs no walk.
     BySeat<std::array<std::array<int, 4>, kRiver + 1>> moves{};
 
     explicit HandFacts(const HandRecord& hand) {
         tookPart[You] = true;
+        // The chips each seat has left, from the stack its file line shows (none in debt).
+        BySeat<int64_t> stack{};
+        for (int seat : kSeatOrder) stack[seat] = std::max(hand.start.cash[seat], int32_t{0});
         int street = kPreflop;
         for (const history::HandEvent& event : hand.events) {
             if (const auto* post = std::get_if<BlindPost>(&event)) {
                 // A blind without chips is the pot's, not the seat's: no line names the seat.
                 if (post->paid > 0) tookPart[post->seat] = postedBlind[post->seat] = true;
-                blindAllIn[post->seat] = post->paid > 0 && post->paid == hand.start.cash[post->seat];
                 putIn[post->seat] += post->paid;
+                stack[post->seat] -= post->paid;
+                blindAllIn[post->seat] = post->paid > 0 && stack[post->seat] == 0;
             } else if (const auto* action = std::get_if<Action>(&event)) {
                 tookPart[action->seat] = true;
                 putIn[action->seat] += action->amount;
+                stack[action->seat] -= action->amount;
                 streets[street].push_back(*action);
+                if (street == kPreflop) preflopAllIn.push_back(action->amount > 0 && stack[action->seat] == 0);
                 ++moves[action->seat][street][static_cast<int>(action->move)];
             } else if (const auto* turned = std::get_if<StreetTurned>(&event)) {
                 street = turned->street;
@@ -98,7 +105,8 @@ void countPreflop(const HandFacts& facts, TableCounters& counters) {
     BySeat<bool> threeBetChance{}, threeBet{};
     bool raiseChance = true, calledTheRaise = false;
     int raises = 0;
-    for (const Action& action : facts.streets[kPreflop]) {
+    for (size_t i = 0; i < facts.streets[kPreflop].size(); ++i) {
+        const Action& action = facts.streets[kPreflop][i];
         const int seat = action.seat;
         // A seat whose first action comes with nobody else left in has nothing to raise
         // against, and neither has anyone after it.
@@ -106,7 +114,7 @@ void countPreflop(const HandFacts& facts, TableCounters& counters) {
             raiseChance = false;
             firstActionAlone[seat] = true;
         }
-        if (action.move == Move::Fold && inPot[seat]) {
+        if ((action.move == Move::Fold || facts.preflopAllIn[i]) && inPot[seat]) {
             inPot[seat] = false;
             --inPotCount;
         }

@@ -205,6 +205,15 @@ TEST(SeatCounters, SeatsSittingOutCountAsTrackersCountThemAndUnsettledHandsForNo
     EXPECT_EQ(countHand(allIn)[Geek].pfrChances, 1);
     allIn.start.cash[Freak] = 2;
     EXPECT_EQ(countHand(allIn)[Geek].pfrChances, 0);
+    // So does a call that takes a seat's last chip.
+    std::vector<HandEvent> limp{Action{Master, C, 4}};
+    for (const HandEvent& e : foldsBy({Champ, Pinhead, Expert, Robot, You, Freak})) limp.push_back(e);
+    limp.push_back(Action{Geek, X, 0});
+    limp.push_back(Payment{Geek, 10});
+    HandRecord called = handOf(limp);
+    EXPECT_EQ(countHand(called)[Geek].pfrChances, 1);
+    called.start.cash[Master] = 4;
+    EXPECT_EQ(countHand(called)[Geek].pfrChances, 0);
 
     hand.state = history::HandState::Unfinished;
     for (int seat : kSeatOrder) EXPECT_EQ(countHand(hand)[seat], SeatCounters{});
