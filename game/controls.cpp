@@ -13,6 +13,18 @@ std::string firstCharacters(const std::string& text, std::size_t count) {
     return text.substr(0, end);
 }
 
+OpponentStyles stylesOfText(const std::string& text) {
+    OpponentStyles styles{};
+    for (std::size_t i = 0; i < styles.size() && i < text.size(); ++i) styles[i] = styleFromStored(text[i] - '0');
+    return styles;
+}
+
+std::string textOfStyles(const OpponentStyles& styles) {
+    std::string text;
+    for (int32_t style : styles) text += static_cast<char>('0' + styleFromStored(style));
+    return text;
+}
+
 bool Table::press(const Press& p) {
     switch (p.control) {
     case Control::Deal: return deal();
@@ -34,6 +46,7 @@ bool Table::press(const Press& p) {
     case Control::CardBack: return chooseCardBack(p.item);
     case Control::Level: return chooseLevel(p.item);
     case Control::Lineup: return chooseLineup(p.item);
+    case Control::PickStyles: return pickStyles(stylesOfText(p.text));
     case Control::Sound: return toggleSound();
     case Control::CloseOptions: return closeOptions();
     }

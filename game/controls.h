@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "game/lineup.h"
+
 namespace trelvist {
 
 enum class Control {
@@ -28,7 +30,8 @@ enum class Control {
     CardBack,  // a radio item
     Level,
     Sound,
-    Lineup,  // the opponents' choice, 0..2
+    Lineup,      // the opponents' choice, 0..3
+    PickStyles,  // each opponent's style: the text holds seven style numbers, Freak's first
     CloseOptions,
 };
 
@@ -46,5 +49,10 @@ constexpr std::size_t kEditBoxLength = 6;
 // The first `count` characters of UTF-8 text; continuation bytes belong to the character
 // before them, and a run of them at the start counts as one character.
 std::string firstCharacters(const std::string& text, std::size_t count);
+
+// The seven opponents' styles as a press carries them: a digit each, Freak's first; anything
+// else is the classic style.
+OpponentStyles stylesOfText(const std::string& text);
+std::string textOfStyles(const OpponentStyles& styles);
 
 }  // namespace trelvist

@@ -4,9 +4,6 @@ namespace trelvist {
 
 namespace {
 
-constexpr std::array<const char*, 7> kStyleNames{
-    "Classic", "Rock", "Tight-aggressive", "Loose-aggressive", "Calling station", "Maniac", "Shark"};
-
 constexpr std::array<const char*, 7> kMixed{
     "Shark", "Maniac", "Rock", "Calling station", "Tight-aggressive", "Loose-aggressive", "Classic"};
 
@@ -21,14 +18,23 @@ uint64_t nextDraw(uint64_t& state) {
 }  // namespace
 
 Lineup lineupFromStored(int32_t value) {
-    return value == 1 ? Lineup::Mixed : value == 2 ? Lineup::Random : Lineup::Classic;
+    return value >= 0 && value <= static_cast<int32_t>(Lineup::PerSeat) ? static_cast<Lineup>(value) : Lineup::Classic;
 }
 
-std::array<const char*, 7> lineupStyles(Lineup lineup, uint64_t& draws) {
+int32_t styleFromStored(int32_t value) {
+    return value >= 0 && value < static_cast<int32_t>(kStyleNames.size()) ? value : 0;
+}
+
+std::array<const char*, 7> lineupStyles(Lineup lineup, uint64_t& draws, const OpponentStyles& picked) {
     if (lineup == Lineup::Mixed) return kMixed;
     std::array<const char*, 7> names{};
-    for (const char*& name : names)
-        name = lineup == Lineup::Random ? kStyleNames[nextDraw(draws) % kStyleNames.size()] : kStyleNames[0];
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        switch (lineup) {
+        case Lineup::Random: names[i] = kStyleNames[nextDraw(draws) % kStyleNames.size()]; break;
+        case Lineup::PerSeat: names[i] = kStyleNames[styleFromStored(picked[i])]; break;
+        default: names[i] = kStyleNames[0]; break;
+        }
+    }
     return names;
 }
 

@@ -128,7 +128,7 @@ bool Table::chooseLevel(int item) {
 }
 
 bool Table::chooseLineup(int item) {
-    if (!view_.panel.visible || item < 0 || item > 2) return false;
+    if (!view_.panel.visible || item < 0 || item > static_cast<int>(Lineup::PerSeat)) return false;
     beginAction();
     lineup_ = lineupFromStored(item);
     view_.panel.lineupItem = item;
@@ -138,12 +138,31 @@ bool Table::chooseLineup(int item) {
     return true;
 }
 
+// The player's style for each opponent, by stored number in the order of play; unknown ones
+// play the classic rules. Kept in the line-up's own section, one key per seat.
+bool Table::pickStyles(const OpponentStyles& styles) {
+    if (!view_.panel.visible) return false;
+    beginAction();
+    lineup_ = Lineup::PerSeat;
+    view_.panel.lineupItem = static_cast<int>(lineup_);
+    writeInt(kOpponentsSection, kLineupKey, view_.panel.lineupItem);
+    for (size_t i = 0; i < kOpponents.size(); ++i) {
+        pickedStyles_[i] = styleFromStored(styles[i]);
+        writeInt(kOpponentsSection, cashKey(kOpponents[i]), pickedStyles_[i]);
+    }
+    commitWrites();
+    seatLineup();
+    return true;
+}
+
 // Every opponent gets its style of the line-up; the classic one is the game's own strategy.
 void Table::seatLineup() {
     if (lineup_ == Lineup::Random) lineupDraws_ += host_.clock();
-    const std::array<const char*, 7> names = lineupStyles(lineup_, lineupDraws_);
-    for (std::size_t i = 0; i < kOpponents.size(); ++i)
+    const std::array<const char*, 7> names = lineupStyles(lineup_, lineupDraws_, pickedStyles_);
+    for (std::size_t i = 0; i < kOpponents.size(); ++i) {
         setStrategy(kOpponents[i], makeStrategy(names[i], strategyTools()));
+        view_.seats[kOpponents[i]].style = names[i];
+    }
 }
 
 bool Table::toggleSound() {

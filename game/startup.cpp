@@ -25,6 +25,9 @@ void Table::loadStoredGame() {
     s_.bigBet = stored.bigBet;
     lineup_ = lineupFromStored(settings_.readInt(kOpponentsSection, kLineupKey, 0));
     view_.panel.lineupItem = static_cast<int>(lineup_);
+    if (lineup_ == Lineup::PerSeat)
+        for (size_t i = 0; i < kOpponents.size(); ++i)
+            pickedStyles_[i] = styleFromStored(settings_.readInt(kOpponentsSection, cashKey(kOpponents[i]), 0));
     if (lineup_ != Lineup::Classic) seatLineup();
 }
 

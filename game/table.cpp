@@ -12,7 +12,10 @@ namespace trelvist {
 
 Table::Table(Host& host, SettingsStore& settings) : host_(host), settings_(settings) {
     for (int seat : kSeatOrder) view_.seats[seat].name = kSeatName[seat];
-    for (int seat : kOpponents) strategies_[seat] = makeStrategy("Classic", strategyTools());
+    for (int seat : kOpponents) {
+        strategies_[seat] = makeStrategy(kStyleNames[0], strategyTools());
+        view_.seats[seat].style = kStyleNames[0];
+    }
 }
 
 void Table::setStrategy(int seat, std::unique_ptr<SeatStrategy> strategy) {

@@ -59,7 +59,8 @@ public:
     bool stepLimits(bool up);  // an arrow of the up-down control
     bool chooseCardBack(int item);  // 0..7
     bool chooseLevel(int item);     // 0..3
-    bool chooseLineup(int item);    // 0 classic, 1 mixed, 2 random
+    bool chooseLineup(int item);    // 0 classic, 1 mixed, 2 random, 3 picked per seat
+    bool pickStyles(const OpponentStyles& styles);
     bool toggleSound();
     bool closeOptions();
 
@@ -169,6 +170,7 @@ private:
     // The opponents' line-up and the generator of its draws, apart from the game's own so
     // that a drawn line-up leaves the deals as they are.
     Lineup lineup_ = Lineup::Classic;
+    OpponentStyles pickedStyles_{};  // the player's pick for each opponent
     uint64_t lineupDraws_ = 0;
     void seatLineup();
     std::vector<SeatAction> actions_;

@@ -33,6 +33,7 @@ struct SeatView {
     std::string name;
     std::string cash;  // as last written; it can lag the seat's chips within a press
     StatusLabel status;
+    std::string style;  // an opponent's playing style; never shown unless the player asks
     friend bool operator==(const SeatView&, const SeatView&) = default;
 };
 
@@ -59,7 +60,7 @@ struct PanelView {
     int cardBackItem = -1;  // the selected radio item, -1 for none
     int levelItem = -1;
     int limitsStep = 1;     // the up-down control's position, 1..5
-    int lineupItem = 0;     // the opponents: 0 classic, 1 mixed, 2 random
+    int lineupItem = 0;     // the opponents: 0 classic, 1 mixed, 2 random, 3 picked per seat
     friend bool operator==(const PanelView&, const PanelView&) = default;
 };
 

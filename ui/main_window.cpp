@@ -23,6 +23,7 @@
 #include "ui/rules_window.h"
 #include "ui/seat_hud.h"
 #include "ui/stats_window.h"
+#include "ui/styles_dialog.h"
 #include "ui/table_canvas.h"
 #include "ui/table_description.h"
 #include "ui/table_zoom.h"
@@ -59,6 +60,7 @@ constexpr SeatLayout kSeats[] = {
 
 constexpr int kResultTop = 8;
 constexpr int kHudBelowStatus = 16;  // the seat's statistics lie a line below its status
+constexpr int kStyleAboveName = 16;  // an opponent's style lies a line above its name
 constexpr double kResultOutline = 1.5;  // table pixels
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
@@ -123,6 +125,9 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     buildViewButton(top);
     hud_->setOn(prefs_.seatStatistics());
     viewMenu_->showSeatStatistics(hud_->on());
+    const bool styles = prefs_.showStyles();
+    for (int seat : kOpponents) styleLabels_[seat]->setVisible(styles);
+    viewMenu_->showStylesItem(styles);
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     statsWindow_ = new StatsWindow(this);
@@ -176,6 +181,12 @@ void MainWindow::buildSeats() {
         nameLabels_[s.seat] = makeLabel(this, s.name, s.caption, s.namePos, seatFont(Weight::Bold));
         cashLabels_[s.seat] = makeLabel(this, s.cash, "", s.cashPos, seatFont(Weight::Bold));
         statusLabels_[s.seat] = makeLabel(this, s.status, "", s.statusPos, seatFont(Weight::Regular));
+        if (s.seat == You) continue;
+        QFont italic = seatFont(Weight::Regular);
+        italic.setItalic(true);
+        const QByteArray name = QByteArray(s.name) + "style";
+        styleLabels_[s.seat] =
+            makeLabel(this, name.constData(), "", s.namePos - QPoint(0, kStyleAboveName), italic, QColor(255, 224, 130));
     }
     std::array<QPoint, kSeatSlots> hudPlaces{};
     for (const SeatLayout& s : kSeats) hudPlaces[s.seat] = s.statusPos + QPoint(0, kHudBelowStatus);
@@ -215,6 +226,7 @@ void MainWindow::connectPanel() {
     connect(panel_, &OptionsPanel::levelClicked, this, [this](int item) { press({Control::Level, item}); });
     connect(panel_, &OptionsPanel::soundClicked, this, [this] { press({Control::Sound}); });
     connect(panel_, &OptionsPanel::lineupChosen, this, [this](int item) { press({Control::Lineup, item}); });
+    connect(panel_, &OptionsPanel::stylesWanted, this, &MainWindow::pickStyles);
     connect(panel_, &OptionsPanel::okClicked, this, [this] { press({Control::CloseOptions}); });
 }
 
@@ -226,6 +238,7 @@ void MainWindow::buildViewButton(const QFont& font) {
     describeButton(view, "Playback speed, zoom and seat statistics", QKeySequence(Qt::Key_V));
     connect(viewMenu_, &ViewMenu::speedChosen, this, &MainWindow::setPlaybackSpeed);
     connect(viewMenu_, &ViewMenu::seatStatisticsToggled, this, &MainWindow::setSeatStatistics);
+    connect(viewMenu_, &ViewMenu::stylesToggled, this, &MainWindow::setShowStyles);
 }
 
 void MainWindow::press(const Press& press) {
@@ -281,6 +294,23 @@ void MainWindow::setSeatStatistics(bool on) {
     keepPreference([&] { prefs_.setSeatStatistics(on); });
 }
 
+void MainWindow::pickStyles() {
+    OpponentStyles current{};
+    for (std::size_t i = 0; i < kOpponents.size(); ++i) {
+        const std::string& style = table_->view().seats[kOpponents[i]].style;
+        current[i] = static_cast<int32_t>(std::find(kStyleNames.begin(), kStyleNames.end(), style) - kStyleNames.begin());
+    }
+    StylesDialog dialog(this, current);
+    if (dialog.exec() == QDialog::Accepted) press({Control::PickStyles, 0, textOfStyles(dialog.chosen())});
+    else bringUpToDate();  // the list shows the line-up as it was
+}
+
+void MainWindow::setShowStyles(bool on) {
+    for (int seat : kOpponents) styleLabels_[seat]->setVisible(on);
+    viewMenu_->showStylesItem(on);
+    keepPreference([&] { prefs_.setShowStyles(on); });
+}
+
 void MainWindow::keepPreference(const std::function<void()>& write) {
     try {
         write();
@@ -311,7 +341,10 @@ void MainWindow::rebuildStatistics() {
 
 void MainWindow::recordHand(const history::HandRecord& hand) {
     if (hand.state != history::HandState::Finished) return;
-    statistics_->record(hand);
+    // The files never name styles; the store keeps each seat's from the table as it played.
+    stats::SeatStyles styles;
+    for (int seat : kOpponents) styles[seat] = table_->view().seats[seat].style;
+    statistics_->record(hand, styles);
     showStatistics();
 }
 
@@ -366,6 +399,7 @@ void MainWindow::showView(const TableView& v) {
     for (const SeatLayout& s : kSeats) {
         setCaption(cashLabels_[s.seat], qs(v.seats[s.seat].cash));
         showStatus(statusLabels_[s.seat], v.seats[s.seat].status);
+        if (styleLabels_[s.seat]) setCaption(styleLabels_[s.seat], qs(v.seats[s.seat].style));
     }
     setCaption(betsize_, qs(v.pot));
     setCaption(theresult_, qs(v.result.text));

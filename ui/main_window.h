@@ -53,6 +53,10 @@ public:
     void setPlaybackSpeed(PlaybackSpeed speed);
     // Shows or hides each seat's statistics under its name, and remembers the choice.
     void setSeatStatistics(bool on);
+    // Opens the dialog that picks each opponent's style, and plays with the pick.
+    void pickStyles();
+    // Shows or hides each opponent's style above its name, and remembers the choice.
+    void setShowStyles(bool on);
     // The statistics window and the seats' figures on the table show this report.
     void showReport(const stats::StatisticsReport& report);
     // Opens the statistics store, rebuilding it from the history files when it needs it.
@@ -100,6 +104,7 @@ private:
     std::array<QLabel*, kSeatSlots> nameLabels_{};
     std::array<QLabel*, kSeatSlots> cashLabels_{};
     std::array<QLabel*, kSeatSlots> statusLabels_{};
+    std::array<QLabel*, kSeatSlots> styleLabels_{};  // the opponents' only
     std::unique_ptr<SeatHud> hud_;
     QLabel* betsize_;
     QLabel* theresult_;

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "assets/pictures.h"
+#include "game/lineup.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/picture_label.h"
@@ -99,7 +100,7 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QWidget(parent) {
     setTextColour(lineupCaption, Qt::white);
     lineup_ = new QComboBox(this);
     lineup_->setObjectName("Opponents");
-    lineup_->addItems({"Classic", "Mixed", "Random"});
+    lineup_->addItems({"Classic", "Mixed", "Random", "Per seat..."});
     lineup_->setGeometry(71, 340, 105, 21);
     lineup_->setFont(controlFont);
     lineup_->setAccessibleName("Opponents");
@@ -137,7 +138,11 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QWidget(parent) {
     connect(enterUntil, &QPushButton::clicked, this, &OptionsPanel::untilEntered);
     connect(sound_, &QPushButton::clicked, this, &OptionsPanel::soundClicked);
     connect(ok_, &QPushButton::clicked, this, &OptionsPanel::okClicked);
-    connect(lineup_, &QComboBox::activated, this, &OptionsPanel::lineupChosen);
+    // The last item opens the dialog that picks each seat's style, every time it is chosen.
+    connect(lineup_, &QComboBox::activated, this, [this](int item) {
+        if (item == static_cast<int>(Lineup::PerSeat)) emit stylesWanted();
+        else emit lineupChosen(item);
+    });
     connect(left, &QToolButton::clicked, this, [this] { emit betArrowPressed(false); });
     connect(right, &QToolButton::clicked, this, [this] { emit betArrowPressed(true); });
     connect(levels_, &RadioGroup::itemClicked, this, &OptionsPanel::levelClicked);

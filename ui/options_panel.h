@@ -32,7 +32,8 @@ signals:
     void cardBackClicked(int item);
     void levelClicked(int item);
     void soundClicked();
-    void lineupChosen(int item);
+    void lineupChosen(int item);  // classic, mixed or random
+    void stylesWanted();          // the player wants to pick each seat's style
     void okClicked();
 
 protected:

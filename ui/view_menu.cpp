@@ -25,6 +25,11 @@ ViewMenu::ViewMenu(QWidget* parent) : QMenu(parent), speeds_(new QActionGroup(th
     seatStatistics_->setObjectName("seatStatistics");
     seatStatistics_->setCheckable(true);
     connect(seatStatistics_, &QAction::triggered, this, &ViewMenu::seatStatisticsToggled);
+    // Off at first, so that the player reads the opponents for himself.
+    styles_ = addAction(tr("Show styles"));
+    styles_->setObjectName("showStyles");
+    styles_->setCheckable(true);
+    connect(styles_, &QAction::triggered, this, &ViewMenu::stylesToggled);
     QAction* rebuild = addAction(tr("Rebuild statistics from the hand history"));
     rebuild->setObjectName("rebuildStatistics");
     connect(rebuild, &QAction::triggered, this, &ViewMenu::rebuildStatisticsChosen);
@@ -36,5 +41,7 @@ void ViewMenu::showSpeed(PlaybackSpeed speed) {
 }
 
 void ViewMenu::showSeatStatistics(bool on) { seatStatistics_->setChecked(on); }
+
+void ViewMenu::showStylesItem(bool on) { styles_->setChecked(on); }
 
 }  // namespace trelvist::ui

@@ -1,6 +1,6 @@
 #pragma once
-// The View button's menu: how fast the opponents' actions are played back, and whether each
-// seat's statistics show under its name.
+// The View button's menu: how fast the opponents' actions are played back, whether each seat's
+// statistics show under its name, and whether each opponent's style shows above it.
 #include <QActionGroup>
 #include <QMenu>
 
@@ -16,15 +16,19 @@ public:
     void showSpeed(PlaybackSpeed speed);
     // Checks the seat statistics item or clears it, without telling anyone.
     void showSeatStatistics(bool on);
+    // Checks the styles item or clears it, without telling anyone.
+    void showStylesItem(bool on);
 
 signals:
     void speedChosen(PlaybackSpeed speed);
     void seatStatisticsToggled(bool on);
+    void stylesToggled(bool on);
     void rebuildStatisticsChosen();
 
 private:
     QActionGroup* speeds_;
     QAction* seatStatistics_;
+    QAction* styles_;
 };
 
 }  // namespace trelvist::ui

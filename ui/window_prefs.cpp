@@ -10,6 +10,7 @@ constexpr char kSpeedKey[] = "speed";  // 0 Normal, 1 Fast, 2 Instant
 constexpr char kZoomKey[] = "zoom";    // percent
 constexpr char kFullScreenKey[] = "fullscreen";
 constexpr char kSeatStatisticsKey[] = "hud";
+constexpr char kShowStylesKey[] = "styles";
 }  // namespace
 
 bool WindowPrefs::oddsMeter() const { return store_.readBool(kWindowSection, kOddsMeterKey, false); }
@@ -50,5 +51,9 @@ void WindowPrefs::setFullScreen(bool on) { write(kFullScreenKey, on ? 1 : 0); }
 bool WindowPrefs::seatStatistics() const { return store_.readBool(kWindowSection, kSeatStatisticsKey, false); }
 
 void WindowPrefs::setSeatStatistics(bool on) { write(kSeatStatisticsKey, on ? 1 : 0); }
+
+bool WindowPrefs::showStyles() const { return store_.readBool(kWindowSection, kShowStylesKey, false); }
+
+void WindowPrefs::setShowStyles(bool on) { write(kShowStylesKey, on ? 1 : 0); }
 
 }  // namespace trelvist::ui

@@ -28,6 +28,8 @@ public:
     void setFullScreen(bool on);
     bool seatStatistics() const;  // off unless the file says otherwise
     void setSeatStatistics(bool on);
+    bool showStyles() const;  // off unless the file says otherwise
+    void setShowStyles(bool on);
 
 private:
     void write(const char* key, int32_t value);

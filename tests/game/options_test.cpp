@@ -142,7 +142,7 @@ TEST_F(OptionsStored, OneMillionIsAcceptedAndOneMoreIsOffLimits) {
 // The opponents' line-up lives in a section of its own, written only when chosen; a stored
 // value the game does not know is the classic line-up.
 TEST_F(OptionsStored, TheLineupIsKeptApartAndUnknownValuesAreClassic) {
-    for (const int32_t stored : {-1, 3, 1 << 30}) {
+    for (const int32_t stored : {-1, 4, 1 << 30}) {
         store.values = {{{"Opponents", "lineup"}, stored}};
         startUp();
         EXPECT_EQ(view().panel.lineupItem, 0) << stored;
@@ -150,6 +150,17 @@ TEST_F(OptionsStored, TheLineupIsKeptApartAndUnknownValuesAreClassic) {
     store.values = {{{"Opponents", "lineup"}, 2}};
     startUp();
     EXPECT_EQ(view().panel.lineupItem, 2);
+
+    // Styles picked per seat, with bad numbers played as the classic rules.
+    store.values = {{{"Opponents", "lineup"}, 3}, {{"Opponents", "freak"}, 6}, {{"Opponents", "geek"}, 7},
+                    {{"Opponents", "robot"}, 1}, {{"Opponents", "expert"}, -2}};
+    startUp();
+    EXPECT_EQ(view().panel.lineupItem, 3);
+    EXPECT_EQ(view().seats[Freak].style, "Shark");
+    EXPECT_EQ(view().seats[Geek].style, "Classic");
+    EXPECT_EQ(view().seats[Expert].style, "Classic");
+    EXPECT_EQ(view().seats[Robot].style, "Rock");
+    EXPECT_EQ(view().seats[You].style, "");
 
     store.values.clear();
     startUp();
@@ -159,10 +170,20 @@ TEST_F(OptionsStored, TheLineupIsKeptApartAndUnknownValuesAreClassic) {
     EXPECT_FALSE(table.chooseLineup(1)) << "the panel is hidden";
     table.toggleOptions();
     forget();
-    EXPECT_FALSE(table.chooseLineup(3));
+    EXPECT_FALSE(table.chooseLineup(4));
     EXPECT_TRUE(table.chooseLineup(1));
     EXPECT_EQ(store.writes, (Writes{{"Opponents/lineup", 1}}));
     EXPECT_EQ(view().panel.lineupItem, 1);
+    EXPECT_EQ(view().seats[Freak].style, "Shark");  // the mixed line-up's first seat
+
+    // A pick press: seven digits, Freak's first; anything else is the classic style.
+    forget();
+    EXPECT_TRUE(table.press({Control::PickStyles, 0, "12x4569"}));
+    EXPECT_EQ(store.writes, (Writes{{"Opponents/lineup", 3}, {"Opponents/freak", 1}, {"Opponents/geek", 2},
+                                    {"Opponents/master", 0}, {"Opponents/champ", 4}, {"Opponents/pinhead", 5},
+                                    {"Opponents/expert", 6}, {"Opponents/robot", 0}}));
+    EXPECT_EQ(view().seats[Master].style, "Classic");
+    EXPECT_EQ(view().seats[Expert].style, "Shark");
 }
 
 TEST_F(Options, FirstStepRightAfterStartUpSetsFourAndEight) {
