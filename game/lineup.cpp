@@ -25,6 +25,12 @@ int32_t styleFromStored(int32_t value) {
     return value >= 0 && value < static_cast<int32_t>(kStyleNames.size()) ? value : 0;
 }
 
+int32_t styleNumber(std::string_view name) {
+    for (std::size_t i = 0; i < kStyleNames.size(); ++i)
+        if (name == kStyleNames[i]) return static_cast<int32_t>(i);
+    return 0;
+}
+
 std::array<const char*, 7> lineupStyles(Lineup lineup, uint64_t& draws, const OpponentStyles& picked) {
     if (lineup == Lineup::Mixed) return kMixed;
     std::array<const char*, 7> names{};

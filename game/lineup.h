@@ -3,6 +3,7 @@
 // draw of styles at each new game, or a style the player picked for each seat.
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace trelvist {
 
@@ -20,6 +21,9 @@ Lineup lineupFromStored(int32_t value);
 
 // A stored style number as a style; anything unknown is the classic one.
 int32_t styleFromStored(int32_t value);
+
+// The number of a style's name; the classic style's for a name that is none.
+int32_t styleNumber(std::string_view name);
 
 // The style names of the seven opponents, in the order of play. A random line-up draws them
 // from `draws`, a generator state of the line-up's own; a per-seat one takes `picked`.

@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "assets/pictures.h"
+#include "game/seats.h"
 #include "ui/control_tips.h"
 #include "settings/settings_path.h"
 #include "ui/controls.h"
@@ -184,7 +185,7 @@ void MainWindow::buildSeats() {
         if (s.seat == You) continue;
         QFont italic = seatFont(Weight::Regular);
         italic.setItalic(true);
-        const QByteArray name = QByteArray(s.name) + "style";
+        const QByteArray name = QByteArray(kSeatName[s.seat]).toLower() + "style";
         styleLabels_[s.seat] =
             makeLabel(this, name.constData(), "", s.namePos - QPoint(0, kStyleAboveName), italic, QColor(255, 224, 130));
     }
@@ -296,10 +297,7 @@ void MainWindow::setSeatStatistics(bool on) {
 
 void MainWindow::pickStyles() {
     OpponentStyles current{};
-    for (std::size_t i = 0; i < kOpponents.size(); ++i) {
-        const std::string& style = table_->view().seats[kOpponents[i]].style;
-        current[i] = static_cast<int32_t>(std::find(kStyleNames.begin(), kStyleNames.end(), style) - kStyleNames.begin());
-    }
+    for (std::size_t i = 0; i < kOpponents.size(); ++i) current[i] = styleNumber(table_->view().seats[kOpponents[i]].style);
     StylesDialog dialog(this, current);
     if (dialog.exec() == QDialog::Accepted) press({Control::PickStyles, 0, textOfStyles(dialog.chosen())});
     else bringUpToDate();  // the list shows the line-up as it was

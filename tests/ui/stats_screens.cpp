@@ -2,8 +2,10 @@
 // HISTORY_DIR (none without it), read by the game as at a first start, for screenshots taken
 // from outside (Xvfb and `import -window root`); run by hand, not a test. WHAT is hud (the
 // table with the seats' statistics), overview, seats, charts or hands (the Charts tab scrolled
-// to the starting hands).
+// to the starting hands); opponents shows a mixed line-up with the styles shown and the
+// options panel open, styles the dialog that picks each seat's style.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,8 +30,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QStringList tabs{"overview", "seats", "charts", "hands"};
     const QString what = argc > 1 ? argv[1] : "";
-    if (argc < 2 || argc > 3 || (what != "hud" && !tabs.contains(what))) {
-        std::fputs("usage: stats_screens hud|overview|seats|charts|hands [HISTORY_DIR]\n", stderr);
+    const QStringList tables{"hud", "opponents", "styles"};
+    if (argc < 2 || argc > 3 || (!tables.contains(what) && !tabs.contains(what))) {
+        std::fputs("usage: stats_screens hud|overview|seats|charts|hands|opponents|styles [HISTORY_DIR]\n", stderr);
         return 2;
     }
     QTemporaryDir dir;
@@ -43,6 +46,7 @@ int main(int argc, char** argv) {
     const QString path = QString::fromStdString(defaultSettingsPath());
     QDir().mkpath(QFileInfo(path).path());
     IniFile settings(path.toStdString());
+    if (what == "opponents" || what == "styles") settings.writeInt("Opponents", "lineup", 1);
     applyGameLook();
     MainWindow window(settings, {.answerBox = [](const BoxRequest&) { return true; },
                                  .beep = [] {},
@@ -50,7 +54,13 @@ int main(int argc, char** argv) {
     window.startUp();
     window.setSeatStatistics(true);
     window.showCentred();
-    if (what != "hud") {
+    if (what == "opponents" || what == "styles") {
+        window.setShowStyles(true);
+        QTimer::singleShot(300, &window, [&window, what] {
+            window.findChild<QPushButton*>("dxButton6")->click();
+            if (what == "styles") emit window.findChild<QComboBox*>("Opponents")->activated(3);
+        });
+    } else if (what != "hud") {
         auto* stats = window.findChild<StatsWindow*>("TStatistics");
         stats->tabs()->setCurrentIndex(std::min<int>(tabs.indexOf(what), 2));
         QTimer::singleShot(300, &window, [&window] { window.findChild<QPushButton*>("btnstats")->click(); });
