@@ -5,8 +5,8 @@ namespace trelvist {
 
 std::unique_ptr<SeatStrategy> makeSharkStrategy(const StrategyTools&) {
     constexpr StyleParams kParams{
-        .enterScore = 7, .raisedScore = 8, .raiseScore = 7, .preflopBluff = 0.8,
-        .callFactor = 1.0, .minShare = 0.7, .raiseShare = 0.8, .bluff = 0.3,
+        .enterScore = 7, .raisedScore = 8, .raiseScore = 9, .preflopBluff = 0,
+        .callFactor = 1.0, .minShare = 0.7, .raiseShare = 1.3, .bluff = 0,
         .readsTable = true,
     };
     return std::make_unique<StyleStrategy>(kParams);

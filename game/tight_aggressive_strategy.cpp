@@ -5,8 +5,8 @@ namespace trelvist {
 
 std::unique_ptr<SeatStrategy> makeTightAggressiveStrategy(const StrategyTools&) {
     constexpr StyleParams kParams{
-        .enterScore = 7, .raisedScore = 8, .raiseScore = 7, .preflopBluff = 0.9,
-        .callFactor = 1.2, .minShare = 0.9, .raiseShare = 0.8, .bluff = 0.35,
+        .enterScore = 6, .raisedScore = 7, .raiseScore = 6, .preflopBluff = 0.9,
+        .callFactor = 4, .minShare = 1.6, .raiseShare = 0.5, .bluff = 0.7,
         .readsTable = false,
     };
     return std::make_unique<StyleStrategy>(kParams);
