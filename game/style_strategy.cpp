@@ -26,11 +26,19 @@ int seatsIn(const SeatContext& context) {
     return in;
 }
 
-bool raisedThisStreet(const SeatContext& context) {
-    return std::any_of(context.actions.begin(), context.actions.end(), [&](const SeatAction& a) {
+int raisesThisStreet(const SeatContext& context) {
+    return static_cast<int>(std::count_if(context.actions.begin(), context.actions.end(), [&](const SeatAction& a) {
         return a.street == context.street && a.move == Move::Raise;
-    });
+    }));
 }
+
+bool raisedThisStreet(const SeatContext& context) { return raisesThisStreet(context) > 0; }
+
+// The table puts no cap on the raises of a street: it closes only when the turns come round to
+// its opener, and a seat right after a raiser sits its turn out, so raising seats can keep a
+// street going for as long as they raise. The styles stop at the cap of a limit game, a bet
+// and three raises.
+constexpr int kRaiseCap = 4;
 
 }  // namespace
 
@@ -122,6 +130,7 @@ bool StyleStrategy::staysIn(const SeatContext& context) {
 bool StyleStrategy::raises(const SeatContext& context) {
     watch(context);
     const double whim = roll();
+    if (raisesThisStreet(context) >= kRaiseCap) return false;
     if (context.street == 1) {
         const double score = preflopScore(context);
         return score >= params_.raiseScore ||
