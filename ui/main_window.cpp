@@ -109,13 +109,13 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
 
     panel_ = new OptionsPanel(this);
     const QFont action = pixelFont("Verdana", 11, Weight::Bold);
-    btnnew_ = buildButton("btnnew", "Deal", {376, 576, 65, 33}, action, Control::Deal, Qt::Key_D);
-    btnstay_ = buildButton("btnstay", "Check", {440, 576, 65, 33}, action, Control::CheckOrCall, Qt::Key_C);
-    btnbet_ = buildButton("btnbet", "Raise", {504, 576, 65, 33}, action, Control::Raise, Qt::Key_R);
-    btnpass_ = buildButton("btnpass", "Fold", {568, 576, 65, 33}, action, Control::Fold, Qt::Key_F);
+    dealButton_ = buildButton("btnnew", "Deal", {376, 576, 65, 33}, action, Control::Deal, Qt::Key_D);
+    checkOrCallButton_ = buildButton("btnstay", "Check", {440, 576, 65, 33}, action, Control::CheckOrCall, Qt::Key_C);
+    raiseButton_ = buildButton("btnbet", "Raise", {504, 576, 65, 33}, action, Control::Raise, Qt::Key_R);
+    foldButton_ = buildButton("btnpass", "Fold", {568, 576, 65, 33}, action, Control::Fold, Qt::Key_F);
     const QFont top = pixelFont("Tahoma", 11);
     QWidget* order[] = {
-        panel_->lastInTabOrder(), btnnew_, btnstay_, btnbet_, btnpass_,
+        panel_->lastInTabOrder(), dealButton_, checkOrCallButton_, raiseButton_, foldButton_,
         buildButton("dxButton5", "New", {0, 0, 57, 17}, top, Control::NewGame, Qt::Key_N),
         buildButton("dxButton6", "Options", {56, 0, 57, 17}, top, Control::Options, Qt::Key_O),
         buildButton("dxButton7", "Advice", {112, 0, 57, 17}, top, Control::Advice, Qt::Key_A),
@@ -402,10 +402,10 @@ void MainWindow::showView(const TableView& v) {
     setCaption(betsize_, qs(v.pot));
     setCaption(theresult_, qs(v.result.text));
     moveLogical(theresult_, {v.result.left, kResultTop});
-    showButton(btnnew_, v.deal);
-    showButton(btnstay_, v.checkOrCall);
-    showButton(btnbet_, v.raise);
-    showButton(btnpass_, v.fold);
+    showButton(dealButton_, v.deal);
+    showButton(checkOrCallButton_, v.checkOrCall);
+    showButton(raiseButton_, v.raise);
+    showButton(foldButton_, v.fold);
     panel_->showPanel(v.panel);
     oddsWindow_->showOdds(qs(v.oddsRating.text), v.oddsRating.left);
     statsWindow_->showValues(qs(v.stats.handsPlayed), qs(v.stats.handsWon), qs(v.stats.showdowns));

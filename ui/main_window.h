@@ -108,10 +108,10 @@ private:
     std::unique_ptr<SeatHud> hud_;
     QLabel* betsize_;
     QLabel* theresult_;
-    QPushButton* btnnew_;
-    QPushButton* btnstay_;
-    QPushButton* btnbet_;
-    QPushButton* btnpass_;
+    QPushButton* dealButton_;
+    QPushButton* checkOrCallButton_;
+    QPushButton* raiseButton_;
+    QPushButton* foldButton_;
     OptionsPanel* panel_;
     StatsWindow* statsWindow_;
     OddsWindow* oddsWindow_;
