@@ -12,6 +12,7 @@
 
 #include "assets/pictures.h"
 #include "game/seats.h"
+#include "ui/blocked_close.h"
 #include "ui/control_tips.h"
 #include "settings/settings_path.h"
 #include "ui/controls.h"
@@ -130,6 +131,8 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     for (int seat : kOpponents) styleLabels_[seat]->setVisible(styles);
     viewMenu_->showStylesItem(styles);
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    connect(new BlockedCloseWatch(this), &BlockedCloseWatch::closeAsked, this, &MainWindow::closeAfterThePress);
 
     statsWindow_ = new StatsWindow(this);
     oddsWindow_ = new OddsWindow(this);
@@ -265,9 +268,14 @@ bool MainWindow::runPress(const std::function<void()>& press) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!pressing_) return QWidget::closeEvent(event);
+    closeAfterThePress();
+    event->ignore();
+}
+
+void MainWindow::closeAfterThePress() {
+    if (!pressing_) return;
     closeAfterPress_ = true;
     host_->answerBoxesUnattended();
-    event->ignore();
 }
 
 void MainWindow::openWindowFor(Control control) {

@@ -79,6 +79,8 @@ protected:
     // Closed while a box of a press is up, the window finishes the press as if the box's default
     // button were pressed, and closes once the press is over: what the person saw is stored.
     void closeEvent(QCloseEvent* event) override;
+    // The close button pressed while a press waits in a box: the press finishes, then the window closes.
+    void closeAfterThePress();
 
 private:
     void buildSeats();
