@@ -19,7 +19,7 @@ uint32_t atom(xcb_connection_t* connection, const char* name) {
 
 BlockedCloseWatch::BlockedCloseWatch(QWidget* window) : QObject(window), window_(window) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return;
+    if (!x11 || !x11->connection()) return;  // another platform, or a test's offscreen one
     protocolsAtom_ = atom(x11->connection(), "WM_PROTOCOLS");
     deleteAtom_ = atom(x11->connection(), "WM_DELETE_WINDOW");
     qGuiApp->installNativeEventFilter(this);
