@@ -26,13 +26,19 @@ int seatsIn(const SeatContext& context) {
     return in;
 }
 
-int raisesThisStreet(const SeatContext& context) {
+// The bets of this street, the big blind's included: it is the pre-flop's first bet.
+int betsThisStreet(const SeatContext& context) {
     return static_cast<int>(std::count_if(context.actions.begin(), context.actions.end(), [&](const SeatAction& a) {
         return a.street == context.street && a.move == Move::Raise;
     }));
 }
 
-bool raisedThisStreet(const SeatContext& context) { return raisesThisStreet(context) > 0; }
+// Whether a seat raised this street; the big blind is a bet, not a raise.
+bool raisedThisStreet(const SeatContext& context) {
+    return std::any_of(context.actions.begin(), context.actions.end(), [&](const SeatAction& a) {
+        return a.street == context.street && a.move == Move::Raise && !a.blind;
+    });
+}
 
 // The table puts no cap on the raises of a street: it closes only when the turns come round to
 // its opener, and a seat right after a raiser sits its turn out, so raising seats can keep a
@@ -79,7 +85,7 @@ void StyleStrategy::watch(const SeatContext& context) {
 // How often the last raiser of this street raises, from 0 to 1; a fifth before it is known.
 double StyleStrategy::raiseRateAgainst(const SeatContext& context) const {
     for (auto a = context.actions.rbegin(); a != context.actions.rend(); ++a) {
-        if (a->street != context.street || a->move != Move::Raise) continue;
+        if (a->street != context.street || a->move != Move::Raise || a->blind) continue;
         const int seen = actionsSeen_[a->seat];
         return seen < 10 ? 0.2 : static_cast<double>(raisesSeen_[a->seat]) / seen;
     }
@@ -130,7 +136,7 @@ bool StyleStrategy::staysIn(const SeatContext& context) {
 bool StyleStrategy::raises(const SeatContext& context) {
     watch(context);
     const double whim = roll();
-    if (raisesThisStreet(context) >= kRaiseCap) return false;
+    if (betsThisStreet(context) >= kRaiseCap) return false;
     if (context.street == 1) {
         const double score = preflopScore(context);
         return score >= params_.raiseScore ||

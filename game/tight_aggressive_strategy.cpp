@@ -5,7 +5,7 @@ namespace trelvist {
 
 std::unique_ptr<SeatStrategy> makeTightAggressiveStrategy(const StrategyTools&) {
     constexpr StyleParams kParams{
-        .enterScore = 6, .raisedScore = 7, .raiseScore = 6, .preflopBluff = 0.9,
+        .enterScore = 7, .raisedScore = 7, .raiseScore = 6, .preflopBluff = 0.9,
         .callFactor = 4, .minShare = 1.6, .raiseShare = 0.5, .bluff = 0.7,
         .readsTable = false,
     };

@@ -54,10 +54,24 @@ private:
     std::map<std::pair<std::string, std::string>, int32_t> values_;
 };
 
+// A seat's answers come from the strategy its style entry keeps for the whole block, so that
+// what a strategy learns of the table stays with it as the seats rotate.
+class SeatedStrategy : public SeatStrategy {
+public:
+    explicit SeatedStrategy(SeatStrategy& entry) : entry_(entry) {}
+    bool staysIn(const SeatContext& context) override { return entry_.staysIn(context); }
+    bool raises(const SeatContext& context) override { return entry_.raises(context); }
+
+private:
+    SeatStrategy& entry_;
+};
+
 class BlockPlayer {
 public:
     BlockPlayer(const MatchPlan& plan, const Block& block)
         : plan_(plan), block_(block), settings_(plan.level), table_(host_, settings_), log_([] { return 0; }, 1) {
+        for (size_t entry = 0; entry < entries_.size(); ++entry)
+            entries_[entry] = makeStrategy(plan_.styles[entry], table_.strategyTools());
         table_.addObserver(log_);
         log_.onFinished([this](const history::HandRecord& hand) { count(hand); });
     }
@@ -86,11 +100,10 @@ private:
             const int seat = kSeatOrder[i];
             const int entry = (i + shift) % 8;
             entryAt_[seat] = entry;
-            auto strategy = makeStrategy(plan_.styles[entry], table_.strategyTools());
             if (seat == You)
-                you_ = std::move(strategy);
+                you_ = entries_[entry].get();
             else
-                table_.setStrategy(seat, std::move(strategy));
+                table_.setStrategy(seat, std::make_unique<SeatedStrategy>(*entries_[entry]));
         }
     }
 
@@ -138,7 +151,8 @@ private:
     MatchSettings settings_;
     Table table_;
     history::HandLog log_;
-    std::unique_ptr<SeatStrategy> you_;
+    std::array<std::unique_ptr<SeatStrategy>, 8> entries_;
+    SeatStrategy* you_ = nullptr;
     std::array<int, kSeatSlots> entryAt_{};
     BlockResult result_;
 };
