@@ -1,0 +1,50 @@
+// The styles' pre-flop reading of the betting: the big blind is the street's first bet, so a pot
+// nobody raised is entered on the entry score, and the street's bets stop at a bet and three
+// raises however strong the hand.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/style_strategy.h"
+
+namespace trelvist {
+namespace {
+
+constexpr StyleParams kPicky{
+    .enterScore = 5, .raisedScore = 15, .raiseScore = 5, .preflopBluff = 0,
+    .callFactor = 1, .minShare = 0, .raiseShare = 0, .bluff = 0, .readsTable = false,
+};
+
+SeatContext preflopAt(int seat, const std::vector<SeatAction>& actions) {
+    SeatContext context;
+    context.seat = seat;
+    context.hole = {Card{0, 9}, Card{1, 8}};  // jack-ten offsuit: a score of 7
+    context.street = 1;
+    context.smallBet = 10;
+    context.bigBet = 20;
+    context.toPay = 10;
+    context.pot = 15;
+    context.inHand.fill(true);
+    context.actions = actions;
+    return context;
+}
+
+TEST(StyleStrategy, TheBigBlindIsABetAndTheStreetStopsAtThreeRaises) {
+    ASSERT_EQ(startingHandScore({Card{0, 9}, Card{1, 8}}), 7);
+    const std::vector<SeatAction> blinds{{Robot, 1, Move::Call, 5, true}, {Expert, 1, Move::Raise, 10, true}};
+    StyleStrategy style(kPicky);
+    EXPECT_TRUE(style.staysIn(preflopAt(Pinhead, blinds))) << "only the blinds: the entry score decides";
+    EXPECT_TRUE(style.raises(preflopAt(Pinhead, blinds)));
+
+    std::vector<SeatAction> raised = blinds;
+    raised.push_back({Pinhead, 1, Move::Raise, 20, false});
+    EXPECT_FALSE(style.staysIn(preflopAt(Champ, raised))) << "a raise: the raised score decides";
+
+    raised.push_back({Champ, 1, Move::Raise, 30, false});
+    EXPECT_TRUE(style.raises(preflopAt(Master, raised))) << "the blind and two raises: one more is allowed";
+    raised.push_back({Master, 1, Move::Raise, 40, false});
+    EXPECT_FALSE(style.raises(preflopAt(Geek, raised))) << "the blind and three raises: the cap";
+}
+
+}  // namespace
+}  // namespace trelvist
