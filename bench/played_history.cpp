@@ -6,6 +6,7 @@
 #include "history/hand_history.h"
 #include "history/hand_log.h"
 #include "history/hand_text.h"
+#include "tests/support/random_press.h"
 #include "tests/support/test_host.h"
 
 namespace trelvist::bench {
@@ -24,17 +25,7 @@ const std::string& playedHistoryText() {
         table.addObserver(host);
         table.addObserver(log);
         std::mt19937 random(2026);
-        while (log.hands().size() < kPlayed + 1) {
-            const TableView& view = table.view();
-            if (view.deal.enabled) {
-                table.press({Control::Deal});
-            } else if (view.checkOrCall.enabled || view.raise.enabled || view.fold.enabled) {
-                const Control choice[] = {Control::CheckOrCall, Control::CheckOrCall, Control::Raise, Control::Fold};
-                table.press({choice[random() % 4]});
-            } else {
-                table.press({Control::NewGame});
-            }
-        }
+        while (log.hands().size() < kPlayed + 1) testing::pressAtRandom(table, random);
         // Each repeat numbers its hands anew, so an index keeps every one of them.
         std::string all;
         for (int repeat = 0; repeat < kHistoryHands / kPlayed; ++repeat) {

@@ -17,6 +17,7 @@
 #include "game/table.h"
 #include "history/hand_history.h"
 #include "statsdb/statistics_store.h"
+#include "tests/support/random_press.h"
 #include "tests/support/test_host.h"
 
 namespace trelvist {
@@ -41,17 +42,7 @@ void play(const std::string& folder, StatisticsStore& store, int hands, unsigned
         ++settled;
     });
     std::mt19937 random(seed);
-    while (settled < hands) {
-        const TableView& view = table.view();
-        if (view.deal.enabled) {
-            table.press({Control::Deal});
-        } else if (view.checkOrCall.enabled || view.raise.enabled || view.fold.enabled) {
-            const Control choice[] = {Control::CheckOrCall, Control::CheckOrCall, Control::Raise, Control::Fold};
-            table.press({choice[random() % 4]});
-        } else {
-            table.press({Control::NewGame});
-        }
-    }
+    while (settled < hands) testing::pressAtRandom(table, random);
 }
 
 void expectSameHistory(const stats::StatisticsReport& a, const stats::StatisticsReport& b) {
