@@ -103,10 +103,10 @@ MainWindow::MainWindow(SettingsStore& settings, HostHooks hooks)
     canvas_ = new TableCanvas(this);  // first, so that every other control lies above it
     buildSeats();
     makeLabel(this, "potttt", "POT:", {900, 568}, pixelFont("Verdana", 13));
-    betsize_ = makeLabel(this, "betsize", "", {902, 584}, pixelFont("Verdana", 13, Weight::Bold));
-    theresult_ = makeLabel(this, "theresult", "", {460, kResultTop},
+    potLabel_ = makeLabel(this, "betsize", "", {902, 584}, pixelFont("Verdana", 13, Weight::Bold));
+    resultLabel_ = makeLabel(this, "theresult", "", {460, kResultTop},
                            pixelFont("Georgia", 21, Weight::Regular, Slant::Italic), Qt::red);
-    new TextOutline(theresult_, Qt::black, kResultOutline);  // red alone reads poorly on the felt
+    new TextOutline(resultLabel_, Qt::black, kResultOutline);  // red alone reads poorly on the felt
 
     panel_ = new OptionsPanel(this);
     const QFont action = pixelFont("Verdana", 11, Weight::Bold);
@@ -407,9 +407,9 @@ void MainWindow::showView(const TableView& v) {
         showStatus(statusLabels_[s.seat], v.seats[s.seat].status);
         if (styleLabels_[s.seat]) setCaption(styleLabels_[s.seat], qs(v.seats[s.seat].style));
     }
-    setCaption(betsize_, qs(v.pot));
-    setCaption(theresult_, qs(v.result.text));
-    moveLogical(theresult_, {v.result.left, kResultTop});
+    setCaption(potLabel_, qs(v.pot));
+    setCaption(resultLabel_, qs(v.result.text));
+    moveLogical(resultLabel_, {v.result.left, kResultTop});
     showButton(dealButton_, v.deal);
     showButton(checkOrCallButton_, v.checkOrCall);
     showButton(raiseButton_, v.raise);

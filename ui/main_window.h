@@ -108,8 +108,8 @@ private:
     std::array<QLabel*, kSeatSlots> statusLabels_{};
     std::array<QLabel*, kSeatSlots> styleLabels_{};  // the opponents' only
     std::unique_ptr<SeatHud> hud_;
-    QLabel* betsize_;
-    QLabel* theresult_;
+    QLabel* potLabel_;
+    QLabel* resultLabel_;
     QPushButton* dealButton_;
     QPushButton* checkOrCallButton_;
     QPushButton* raiseButton_;

@@ -19,7 +19,7 @@ OddsWindow::OddsWindow(QWidget* owner)
     picture->setGeometry(0, 0, 265, 217);
 
     makeLabel(this, "Label1", "Your odds are", {54, 32}, pixelFont("Verdana", 21), Qt::cyan);
-    prob_ = makeLabel(this, "prob", "", {96, kProbTop},
+    rating_ = makeLabel(this, "prob", "", {96, kProbTop},
                       pixelFont("Georgia", 24, Weight::Bold, Slant::Italic));
     auto* ok = makeButton(this, "dxButton1", "Ok", {98, 144, 65, 25},
                           pixelFont("Verdana", 11, Weight::Bold));
@@ -28,8 +28,8 @@ OddsWindow::OddsWindow(QWidget* owner)
 }
 
 void OddsWindow::showOdds(const QString& text, int left) {
-    setCaption(prob_, text);
-    moveLogical(prob_, {left, kProbTop});
+    setCaption(rating_, text);
+    moveLogical(rating_, {left, kProbTop});
 }
 
 }  // namespace trelvist::ui

@@ -14,7 +14,7 @@ public:
     void showOdds(const QString& text, int left);
 
 private:
-    QLabel* prob_;
+    QLabel* rating_;
 };
 
 }  // namespace trelvist::ui
