@@ -10,6 +10,7 @@
 #include <csignal>
 #include <optional>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "game/table.h"
@@ -177,15 +178,19 @@ public:
     }
 };
 
-// A refusal at any write of a showdown (the human's fold), or of the deal after it: the file keeps
-// the state before the press and the error shows once; the next press that commits brings the
-// refused press with it, so that the file holds what the game holds.
+// A refusal at any write of a press that settles the hand (the human's fold, call or raise, the
+// opponents folding), or of the deal after it: the file keeps the state before the press and the
+// error shows once; the next press that commits brings the refused press with it, so that the
+// file holds what the game holds.
 TEST(PressDurability, ARefusalAtAnyWriteOfAPressLeavesTheFileBeforeIt) {
     TempFolder folder;
     const std::string path = folder.file("trelvist.ini");
-    for (const bool deal : {false, true}) {
+    const std::pair<const char*, bool (Table::*)()> presses[] = {
+        {"fold", &Table::fold}, {"call", &Table::checkOrCall}, {"raise", &Table::raise}, {"deal", &Table::deal}};
+    for (const auto& [name, press] : presses) {
+        const bool deal = press == &Table::deal;
         for (int refused = 1;; ++refused) {
-            SCOPED_TRACE(std::string(deal ? "deal" : "fold") + ", write " + std::to_string(refused) + " refused");
+            SCOPED_TRACE(std::string(name) + ", write " + std::to_string(refused) + " refused");
             RefusingFile file(path);
             QuietTable quiet(path, file);
             Table& table = quiet.table;
@@ -197,7 +202,7 @@ TEST(PressDurability, ARefusalAtAnyWriteOfAPressLeavesTheFileBeforeIt) {
             const std::string before = readBytes(path);
             file.writes = 0;
             file.refuseAt = refused;
-            ASSERT_TRUE(deal ? table.deal() : table.fold());
+            ASSERT_TRUE((table.*press)());
             if (refused > file.writes) {
                 EXPECT_GT(refused, 11) << "the press writes the statistics and every seat's chips";
                 break;
