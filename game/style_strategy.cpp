@@ -46,6 +46,14 @@ bool raisedThisStreet(const SeatContext& context) {
 // and three raises.
 constexpr int kRaiseCap = 4;
 
+// The model knows a player by where it sits from here: the same seat while the seats keep their
+// players, and the same player too where everybody moves round together.
+// Play goes from the higher seat number to the lower: 0 is this seat, 1 the next to act, and so on.
+int seatFromHere(const SeatContext& context, int seat) {
+    constexpr int kSeats = static_cast<int>(kSeatOrder.size());
+    return (context.seat - seat + kSeats) % kSeats;
+}
+
 }  // namespace
 
 double startingHandScore(const std::array<Card, 2>& hole) {
@@ -72,22 +80,47 @@ double StyleStrategy::roll() {
 
 // Reads the actions not seen yet into the opponent model; a new hand starts a new list.
 void StyleStrategy::watch(const SeatContext& context) {
-    if (context.actions.size() < actionsRead_ || context.hole != handRead_) actionsRead_ = 0;
+    if (context.actions.size() < actionsRead_ || context.hole != handRead_) {
+        actionsRead_ = 0;
+        enteredThisHand_ = {};
+    }
     handRead_ = context.hole;
     for (; actionsRead_ < context.actions.size(); ++actionsRead_) {
         const SeatAction& action = context.actions[actionsRead_];
         if (action.blind) continue;
-        ++actionsSeen_[action.seat];
-        raisesSeen_[action.seat] += action.move == Move::Raise ? 1 : 0;
+        const int player = seatFromHere(context, action.seat);
+        ++actionsSeen_[player];
+        raisesSeen_[player] += action.move == Move::Raise ? 1 : 0;
+        // A player's first answer before the flop: whether it put chips in of its own will.
+        if (action.street == 1 && !enteredThisHand_[player]) {
+            enteredThisHand_[player] = true;
+            ++choicesSeen_[player];
+            entriesSeen_[player] += action.move == Move::Call || action.move == Move::Raise ? 1 : 0;
+        }
     }
+}
+
+// How loose the others play, from 0 (as tight as the classic opponents, who enter about a
+// quarter of the pots) to 1 (a third of the pots or more, on average). 0 until each has been
+// seen to choose a few dozen times.
+double StyleStrategy::tableLooseness() const {
+    double entered = 0;
+    int players = 0;
+    for (int player = 1; player < static_cast<int>(kSeatOrder.size()); ++player) {
+        if (choicesSeen_[player] < 30) return 0;
+        entered += static_cast<double>(entriesSeen_[player]) / choicesSeen_[player];
+        ++players;
+    }
+    return std::clamp((entered / players - 0.27) / 0.06, 0.0, 1.0);
 }
 
 // How often the last raiser of this street raises, from 0 to 1; a fifth before it is known.
 double StyleStrategy::raiseRateAgainst(const SeatContext& context) const {
     for (auto a = context.actions.rbegin(); a != context.actions.rend(); ++a) {
         if (a->street != context.street || a->move != Move::Raise || a->blind) continue;
-        const int seen = actionsSeen_[a->seat];
-        return seen < 10 ? 0.2 : static_cast<double>(raisesSeen_[a->seat]) / seen;
+        const int player = seatFromHere(context, a->seat);
+        const int seen = actionsSeen_[player];
+        return seen < 10 ? 0.2 : static_cast<double>(raisesSeen_[player]) / seen;
     }
     return 0.2;
 }
@@ -95,12 +128,17 @@ double StyleStrategy::raiseRateAgainst(const SeatContext& context) const {
 double StyleStrategy::preflopScore(const SeatContext& context) {
     double score = startingHandScore(context.hole);
     if (!params_.readsTable) return score;
-    // Late seats see the others act first: fewer seats left to act, wider hands.
+    // Late seats see the others act first: fewer seats left to act, wider hands, and the more
+    // so the looser the others play, as more of them come along to pay a good hand.
     int acted = 0;
     for (const SeatAction& a : context.actions) acted += a.street == 1 && !a.blind ? 1 : 0;
-    if (acted >= 4) score += 1;
-    // Against a seat that raises with anything, its raise says little.
-    if (raisedThisStreet(context)) score += 4 * std::max(0.0, raiseRateAgainst(context) - 0.25);
+    const double loose = tableLooseness();
+    if (acted >= 4) score += 1 + 2 * loose;
+    else if (acted == 3) score += 3 * loose;
+    else if (acted <= 1) score -= loose;
+    // Against a seat that raises with anything, its raise says little; nor does a raise at a
+    // loose table.
+    if (raisedThisStreet(context)) score += 4 * std::max(0.0, raiseRateAgainst(context) - 0.25) + 2 * loose;
     return score;
 }
 
@@ -143,8 +181,12 @@ bool StyleStrategy::raises(const SeatContext& context) {
                (score >= params_.enterScore && whim < params_.preflopBluff);
     }
     double share = winShare(context);
-    if (params_.readsTable && seatsIn(context) <= 2) share *= 1.1;  // heads-up, bet thinner
-    return share >= params_.raiseShare || whim < params_.bluff;
+    double raiseShare = params_.raiseShare;
+    if (params_.readsTable) {
+        if (seatsIn(context) <= 2) share *= 1.1;  // heads-up, bet thinner
+        raiseShare -= 0.5 * tableLooseness();     // loose players pay thinner bets
+    }
+    return share >= raiseShare || whim < params_.bluff;
 }
 
 }  // namespace trelvist

@@ -2,7 +2,7 @@
 // The opponent styles beside the classic rules. Every style decides by one routine: before the
 // flop on a score of its two hole cards, after it on its sampled chances against the seats
 // still in, weighed against the price of staying in. A style is a set of thresholds for that
-// routine; the Shark adds position and a count of how often each seat raises.
+// routine; the Shark adds position, how often each player raises and how loose the table plays.
 #include <array>
 #include <cstdint>
 
@@ -41,13 +41,19 @@ private:
     double roll();
     void watch(const SeatContext& context);
     double raiseRateAgainst(const SeatContext& context) const;
+    double tableLooseness() const;
 
     StyleParams params_;
     // Its own generator, so that a style's whims never move the game's deals.
     uint64_t rollState_ = 0x9E3779B97F4A7C15ull;
-    // The opponent model: raises and actions seen per seat this game.
+    // The opponent model: raises and actions seen of each player, known by where it sits from here.
     std::array<int, kSeatSlots> raisesSeen_{};
     std::array<int, kSeatSlots> actionsSeen_{};
+    // Before the flop: the first choices seen of each player, those that put chips in, and who
+    // has made that choice this hand.
+    std::array<int, kSeatSlots> choicesSeen_{};
+    std::array<int, kSeatSlots> entriesSeen_{};
+    std::array<bool, kSeatSlots> enteredThisHand_{};
     std::size_t actionsRead_ = 0;
     std::array<Card, 2> handRead_{};
 };

@@ -1,6 +1,7 @@
 // The styles' pre-flop reading of the betting: the big blind is the street's first bet, so a pot
 // nobody raised is entered on the entry score, and the street's bets stop at a bet and three
-// raises however strong the hand.
+// raises however strong the hand. A style that reads the table enters wider in late position
+// once it has seen the others play loose.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -44,6 +45,33 @@ TEST(StyleStrategy, TheBigBlindIsABetAndTheStreetStopsAtThreeRaises) {
     EXPECT_TRUE(style.raises(preflopAt(Master, raised))) << "the blind and two raises: one more is allowed";
     raised.push_back({Master, 1, Move::Raise, 40, false});
     EXPECT_FALSE(style.raises(preflopAt(Geek, raised))) << "the blind and three raises: the cap";
+}
+
+// Forty hands in which every other seat answers before the flop with `answer`, then a hand of
+// eight-seven offsuit (a score of 5) after five folds: does the reader of the table play it?
+bool playsEightSevenLateAfter(Move answer) {
+    StyleParams reader = kPicky;
+    reader.enterScore = 7;
+    reader.readsTable = true;
+    StyleStrategy style(reader);
+    for (int hand = 0; hand < 40; ++hand) {
+        std::vector<SeatAction> actions;
+        for (int seat = You; seat > Robot; --seat) actions.push_back({seat, 1, answer, answer == Move::Call ? 10 : 0, false});
+        SeatContext context = preflopAt(Robot, actions);
+        context.hole = {Card{0, hand % 13}, Card{1, (hand + 5) % 13}};
+        style.staysIn(context);
+    }
+    std::vector<SeatAction> folds;
+    for (int seat = You; seat > Pinhead; --seat) folds.push_back({seat, 1, Move::Fold, 0, false});
+    SeatContext late = preflopAt(Robot, folds);
+    late.hole = {Card{0, 6}, Card{1, 5}};
+    EXPECT_EQ(startingHandScore(late.hole), 5);
+    return style.staysIn(late);
+}
+
+TEST(StyleStrategy, AReaderOfTheTableEntersWiderLateAtALooseTable) {
+    EXPECT_FALSE(playsEightSevenLateAfter(Move::Fold));
+    EXPECT_TRUE(playsEightSevenLateAfter(Move::Call));
 }
 
 }  // namespace
