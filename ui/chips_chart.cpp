@@ -46,7 +46,13 @@ QString ChipsChart::describe() const {
                        .arg(high->hand)
                        .arg(low->chips)
                        .arg(low->hand);
-    if (!newGames.isEmpty())
+    // A screen reader reads a handful of hand numbers; of a long history it reads the count.
+    constexpr qsizetype kListedGames = 10;
+    if (newGames.size() > kListedGames)
+        text += QString(" %1 new games began, the first at hand %2 and the last at hand %3.")
+                    .arg(newGames.size())
+                    .arg(newGames.front(), newGames.back());
+    else if (!newGames.isEmpty())
         text += QString(" %1 began at hand %2.")
                     .arg(newGames.size() == 1 ? QString("A new game") : QString("New games"), newGames.join(", "));
     return text;
@@ -103,10 +109,14 @@ void ChipsChart::paintEvent(QPaintEvent*) {
     painter.drawText(below, Qt::AlignLeft | Qt::AlignVCenter, QString("hand %1").arg(points_.front().hand));
     painter.drawText(below, Qt::AlignRight | Qt::AlignVCenter, QString("hand %1").arg(points_.back().hand));
 
+    // A new game is a line across the plot; where they would stand closer than a line's height
+    // apart they shrink to marks along its foot, so that the chips stay readable.
+    const auto newGames = std::count_if(points_.begin(), points_.end(), [](const auto& p) { return p.newGame; });
+    const double markTop = newGames * line > plot.width() ? plot.bottom() - line / 2.0 : plot.top();
     QPen dashed(kNewGameColour, std::max(1.0, line / 12.0), Qt::DashLine);
     painter.setPen(dashed);
     for (size_t i = 0; i < points_.size(); ++i)
-        if (points_[i].newGame) painter.drawLine(QPointF(x(i), plot.top()), QPointF(x(i), plot.bottom()));
+        if (points_[i].newGame) painter.drawLine(QPointF(x(i), markTop), QPointF(x(i), plot.bottom()));
 
     QPainterPath path(QPointF(x(0), y(points_[0].chips)));
     for (size_t i = 1; i < points_.size(); ++i) path.lineTo(x(i), y(points_[i].chips));

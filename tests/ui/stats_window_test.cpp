@@ -101,6 +101,14 @@ private slots:
         const QString hands = statsWindow(f)->findChild<StartingHandGrid*>()->accessibleDescription();
         QVERIFY2(hands.startsWith("6 of the 169 starting hands played. AA: 6 hands, won 310 chips; AKs"), qPrintable(hands));
 
+        // A long history with a new game every ten hands: the count, not every hand's number.
+        std::vector<stats::ChipPoint> games;
+        for (int64_t hand = 1; hand <= 120; ++hand) games.push_back({hand, 1200 + hand, hand % 10 == 1});
+        chips[1]->setPoints(games);
+        QVERIFY2(chips[1]->accessibleDescription().endsWith(
+                     "12 new games began, the first at hand 1 and the last at hand 111."),
+                 qPrintable(chips[1]->accessibleDescription()));
+
         f.window().showReport({});
         QCOMPARE(chips[1]->accessibleDescription(), QString("No hands yet."));
     }
