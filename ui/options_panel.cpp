@@ -94,14 +94,15 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QWidget(parent) {
     ok_ = makeButton(this, "dxButton1", "Ok", {229, 368, 81, 25},
                      pixelFont("Verdana", 11, Weight::Bold), kOkColour);
 
+    // On the Ok button's row, clear of the AI Level box above it.
     auto* lineupCaption = new QLabel("Opponents", this);
-    lineupCaption->setGeometry(8, 342, 60, 17);
+    lineupCaption->setGeometry(8, 372, 60, 17);
     lineupCaption->setFont(controlFont);
     setTextColour(lineupCaption, Qt::white);
     lineup_ = new QComboBox(this);
     lineup_->setObjectName("Opponents");
     lineup_->addItems({"Classic", "Mixed", "Random", "Per seat..."});
-    lineup_->setGeometry(71, 340, 105, 21);
+    lineup_->setGeometry(71, 370, 105, 21);
     lineup_->setFont(controlFont);
     lineup_->setAccessibleName("Opponents");
     lineup_->view()->setAccessibleName("Opponents");  // its drop-down list
