@@ -29,7 +29,6 @@ def read_cash(path):
     return [int(c["Cash"][s]) for s in SEATS]
 
 counts = dict(killed=0, killed_in_box=0, closed_in_box=0, faulty=0, presses=0)
-slowest = 0.0
 for run in range(runs):
     disp = 100 + run
     env = dict(os.environ, DISPLAY=f":{disp}")
