@@ -5,7 +5,7 @@ namespace trelvist {
 
 std::unique_ptr<SeatStrategy> makeSharkStrategy(const StrategyTools&) {
     constexpr StyleParams kParams{
-        .enterScore = 7, .raisedScore = 8, .raiseScore = 9, .preflopBluff = 0,
+        .enterScore = 6, .raisedScore = 6, .raiseScore = 9, .preflopBluff = 0,
         .callFactor = 1.0, .minShare = 0.7, .raiseShare = 1.3, .bluff = 0,
         .readsTable = true,
     };

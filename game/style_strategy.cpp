@@ -1,9 +1,11 @@
 #include "game/style_strategy.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "game/equity.h"
+#include "game/evaluator.h"
 
 namespace trelvist {
 
@@ -72,6 +74,83 @@ double startingHandScore(const std::array<Card, 2>& hole) {
     if (gap <= 1 && high < 10) score += 1;  // straights both ways below the queen
     return std::ceil(score);
 }
+
+namespace {
+
+// The share of all two-card hands whose starting-hand score is at least the index (scores
+// clamped to 0..20).
+constexpr int kTopScore = 20;
+// Of a player's entries, the share it makes on its starting hand; the rest it makes on the flop
+// to come, as the classic rules do.
+constexpr double kEntriesOnScore = 0.75;
+const std::array<double, kTopScore + 2>& scoreAtLeastShare() {
+    static const auto shares = [] {
+        std::array<double, kTopScore + 2> share{};
+        int hands = 0;
+        for (int a = 0; a < kDeckSize; ++a)
+            for (int b = a + 1; b < kDeckSize; ++b, ++hands) {
+                const double score = startingHandScore({cardOfPicture(a), cardOfPicture(b)});
+                const int clamped = static_cast<int>(std::clamp(score, 0.0, double{kTopScore}));
+                for (int s = 0; s <= clamped; ++s) share[s] += 1;
+            }
+        for (double& s : share) s /= hands;
+        return share;
+    }();
+    return shares;
+}
+
+// The lowest score that leaves the best `rate` of all hands, or a little more, above it.
+int scoreCutFor(double rate) {
+    const auto& share = scoreAtLeastShare();
+    int cut = 0;
+    while (cut < kTopScore && share[cut + 1] >= rate) ++cut;
+    return cut;
+}
+
+}  // namespace
+
+// What an opponent's actions this hand say of its hole cards.
+struct HeldRange {
+    int minScore = 0;          // its starting-hand score is at least this,
+    bool enteredOnFlop = false;  // or else the flop pairs its high cards
+    int pairsCards = 0;        // it pairs the first this many board cards, or holds a pair
+};
+
+namespace {
+
+// The classic rules enter on the flop to come: a pair with two cards of ten or better, or a
+// pair of jacks or better with a jack or better and an eight or better. The flop is what
+// this seat sees of it now.
+bool flopPairsHighCards(Card a, Card b, std::span<const Card> board) {
+    if (board.size() < 3) return false;
+    std::array<int, kRanks> count{};
+    ++count[a.rank];
+    ++count[b.rank];
+    for (int i = 0; i < 3; ++i) ++count[board[i].rank];
+    int pairs = 0, pairRank = -1;
+    bool more = false;
+    for (int rank = 0; rank < kRanks; ++rank) {
+        if (count[rank] >= 2) {
+            ++pairs;
+            pairRank = rank;
+        }
+        more = more || count[rank] >= 3;
+    }
+    if (pairs == 0) return false;
+    const int low = std::min(a.rank, b.rank), high = std::max(a.rank, b.rank);
+    const bool aboveJacks = more || pairs >= 2 || pairRank > 8;
+    return low > 7 || (aboveJacks && low > 5 && high > 8);
+}
+
+bool fits(const HeldRange& range, Card a, Card b, std::span<const Card> board) {
+    if (startingHandScore({a, b}) < range.minScore && !(range.enteredOnFlop && flopPairsHighCards(a, b, board)))
+        return false;
+    if (range.pairsCards == 0 || a.rank == b.rank) return true;
+    return std::any_of(board.begin(), board.begin() + range.pairsCards,
+                       [&](Card c) { return c.rank == a.rank || c.rank == b.rank; });
+}
+
+}  // namespace
 
 double StyleStrategy::roll() {
     rollState_ = mix(rollState_);
@@ -142,16 +221,93 @@ double StyleStrategy::preflopScore(const SeatContext& context) {
     return score;
 }
 
+// What a player has shown this hand: entering before the flop puts its cards among the best
+// it enters with as often as it does, or among those the flop pairs; a raise after the flop,
+// or a call while most seats still play, puts a pair of the board then in them. Until a player
+// has been seen to choose a few dozen times its entry says nothing.
+HeldRange StyleStrategy::rangeOf(const SeatContext& context, int seat) const {
+    HeldRange range;
+    const int player = seatFromHere(context, seat);
+    int folds = 0;
+    for (const SeatAction& a : context.actions) {
+        folds += a.move == Move::Fold ? 1 : 0;
+        if (a.seat != seat || a.blind) continue;
+        const bool showsPair = a.street >= 2 && (a.move == Move::Raise || (a.move == Move::Call && folds <= 2));
+        if (showsPair) range.pairsCards = std::max(range.pairsCards, a.street + 1);
+        if (a.street == 1 && (a.move == Move::Call || a.move == Move::Raise) && choicesSeen_[player] >= 30) {
+            // Some of its entries are the flop's: the rest are its best starting hands.
+            range.enteredOnFlop = true;
+            const double entryRate = static_cast<double>(entriesSeen_[player]) / choicesSeen_[player];
+            range.minScore = std::max(range.minScore, scoreCutFor(kEntriesOnScore * entryRate));
+        }
+    }
+    return range;
+}
+
+// The hand's chances against the hands the others' actions leave them, drawn by rejection:
+// a hand that does not fit is put back and another drawn, a few times at most.
+double StyleStrategy::rangedShare(const SeatContext& context, uint64_t seed) const {
+    std::array<HeldRange, kSeatSlots> ranges{};
+    int opponents = 0;
+    for (int seat : kSeatOrder)
+        if (seat != context.seat && context.inHand[seat]) ranges[opponents++] = rangeOf(context, seat);
+    std::array<bool, kDeckSize> known{};
+    std::array<Card, 7> slots{};
+    slots[0] = context.hole[0];
+    slots[1] = context.hole[1];
+    const int shown = static_cast<int>(context.board.size());
+    for (Card c : context.hole) known[picture(c)] = true;
+    for (int i = 0; i < shown; ++i) {
+        known[picture(context.board[i])] = true;
+        slots[2 + i] = context.board[i];
+    }
+    std::array<Card, kDeckSize> pool{};
+    int count = 0;
+    for (int p = 0; p < kDeckSize; ++p)
+        if (!known[p]) pool[count++] = cardOfPicture(p);
+    hand_tables::fill();
+    uint64_t state = seed;
+    const auto draw = [&](int at) {
+        state = mix(state);
+        std::swap(pool[at], pool[at + static_cast<int>(((state >> 32) * static_cast<uint64_t>(count - at)) >> 32)]);
+    };
+    constexpr int kTries = 8;
+    double won = 0;
+    for (uint64_t deal = 0; deal < kStyleDeals; ++deal) {
+        int next = 0;
+        for (int i = shown; i < 5; ++i, ++next) {
+            draw(next);
+            slots[2 + i] = pool[next];
+        }
+        slots[0] = context.hole[0];
+        slots[1] = context.hole[1];
+        const int32_t own = showdownScore(evaluateWithFilledTables(slots.data()));
+        int32_t best = INT32_MIN;
+        for (int o = 0; o < opponents; ++o, next += 2) {
+            for (int tries = 1;; ++tries) {
+                draw(next);
+                draw(next + 1);
+                if (tries == kTries || fits(ranges[o], pool[next], pool[next + 1], context.board)) break;
+            }
+            slots[0] = pool[next];
+            slots[1] = pool[next + 1];
+            best = std::max(best, showdownScore(evaluateWithFilledTables(slots.data())));
+        }
+        won += own > best ? 1 : own == best ? 0.5 : 0;
+    }
+    return won / kStyleDeals * (opponents + 1);
+}
+
 // The hand's chances times the seats in: 1 is an even share of the pot.
 double StyleStrategy::winShare(const SeatContext& context) {
+    const uint64_t seed = mix(static_cast<uint64_t>(picture(context.hole[0])) * 64 +
+                              static_cast<uint64_t>(picture(context.hole[1])) + rollState_);
+    if (params_.readsTable) return rangedShare(context, seed);
     EquityQuestion question;
     question.hole = context.hole;
     question.boardShown = static_cast<int>(context.board.size());
     std::copy(context.board.begin(), context.board.end(), question.board.begin());
-    const int in = seatsIn(context);
-    question.opponents = std::clamp(in - 1, 1, kMaxOpponents);
-    const uint64_t seed = mix(static_cast<uint64_t>(picture(context.hole[0])) * 64 +
-                              static_cast<uint64_t>(picture(context.hole[1])) + rollState_);
+    question.opponents = std::clamp(seatsIn(context) - 1, 1, kMaxOpponents);
     const Equity equity = sampledEquity(question, kStyleDeals, seed);
     const double chances = (equity.winPercent + equity.tiePercent / 2) / 100;
     return chances * (question.opponents + 1);

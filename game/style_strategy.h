@@ -28,6 +28,8 @@ struct StyleParams {
 // rank them.
 double startingHandScore(const std::array<Card, 2>& hole);
 
+struct HeldRange;
+
 class StyleStrategy : public SeatStrategy {
 public:
     explicit StyleStrategy(const StyleParams& params) : params_(params) {}
@@ -42,6 +44,8 @@ private:
     void watch(const SeatContext& context);
     double raiseRateAgainst(const SeatContext& context) const;
     double tableLooseness() const;
+    HeldRange rangeOf(const SeatContext& context, int seat) const;
+    double rangedShare(const SeatContext& context, uint64_t seed) const;
 
     StyleParams params_;
     // Its own generator, so that a style's whims never move the game's deals.

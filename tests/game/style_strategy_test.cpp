@@ -74,5 +74,41 @@ TEST(StyleStrategy, AReaderOfTheTableEntersWiderLateAtALooseTable) {
     EXPECT_TRUE(playsEightSevenLateAfter(Move::Call));
 }
 
+// Heads-up on a flop of king, seven, four: Expert entered and raised after the flop; Robot answers
+// a bet that costs a quarter of the pot.
+SeatContext facingAFlopRaise(std::array<Card, 2> hole, const std::array<Card, 3>& flop) {
+    static std::vector<SeatAction> actions;
+    actions = {{Robot, 1, Move::Call, 5, true}, {Expert, 1, Move::Raise, 10, true}, {Robot, 1, Move::Call, 5, false},
+               {Expert, 2, Move::Raise, 10, false}};
+    SeatContext context;
+    context.seat = Robot;
+    context.hole = hole;
+    context.board = flop;
+    context.street = 2;
+    context.smallBet = 10;
+    context.bigBet = 20;
+    context.toPay = 10;
+    context.pot = 30;
+    context.inHand[Robot] = context.inHand[Expert] = true;
+    context.seatsOut = 6;
+    context.actions = actions;
+    return context;
+}
+
+TEST(StyleStrategy, AReaderOfTheTablePutsAPairInTheHandOfARaiserAfterTheFlop) {
+    static constexpr std::array<Card, 3> kFlop{Card{0, 11}, Card{1, 5}, Card{2, 2}};
+    const std::array<Card, 2> aceHigh{Card{3, 12}, Card{1, 0}};
+    const std::array<Card, 2> topPair{Card{3, 12}, Card{3, 11}};
+    StyleParams plain = kPicky;
+    plain.callFactor = 1.5;
+    StyleParams reader = plain;
+    reader.readsTable = true;
+    // Against two random cards ace-high is about even money, well above the price.
+    EXPECT_TRUE(StyleStrategy(plain).staysIn(facingAFlopRaise(aceHigh, kFlop)));
+    // Against the pairs a raise shows it is far behind; top pair with the best kicker is not.
+    EXPECT_FALSE(StyleStrategy(reader).staysIn(facingAFlopRaise(aceHigh, kFlop)));
+    EXPECT_TRUE(StyleStrategy(reader).staysIn(facingAFlopRaise(topPair, kFlop)));
+}
+
 }  // namespace
 }  // namespace trelvist
