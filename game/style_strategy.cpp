@@ -75,14 +75,22 @@ double startingHandScore(const std::array<Card, 2>& hole) {
     return std::ceil(score);
 }
 
+// What an opponent's actions this hand say of its hole cards.
+struct HeldRange {
+    int minScore = 0;          // its starting-hand score is at least this,
+    bool enteredOnFlop = false;  // or else the flop pairs its high cards
+    int pairsCards = 0;        // it pairs the first this many board cards, or holds a pair
+};
+
 namespace {
 
-// The share of all two-card hands whose starting-hand score is at least the index (scores
-// clamped to 0..20).
 constexpr int kTopScore = 20;
 // Of a player's entries, the share it makes on its starting hand; the rest it makes on the flop
 // to come, as the classic rules do.
 constexpr double kEntriesOnScore = 0.75;
+
+// The share of all two-card hands whose starting-hand score is at least the index (scores
+// clamped to 0..kTopScore).
 const std::array<double, kTopScore + 2>& scoreAtLeastShare() {
     static const auto shares = [] {
         std::array<double, kTopScore + 2> share{};
@@ -106,17 +114,6 @@ int scoreCutFor(double rate) {
     while (cut < kTopScore && share[cut + 1] >= rate) ++cut;
     return cut;
 }
-
-}  // namespace
-
-// What an opponent's actions this hand say of its hole cards.
-struct HeldRange {
-    int minScore = 0;          // its starting-hand score is at least this,
-    bool enteredOnFlop = false;  // or else the flop pairs its high cards
-    int pairsCards = 0;        // it pairs the first this many board cards, or holds a pair
-};
-
-namespace {
 
 // The classic rules enter on the flop to come: a pair with two cards of ten or better, or a
 // pair of jacks or better with a jack or better and an eight or better. The flop is what
