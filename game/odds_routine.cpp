@@ -101,13 +101,19 @@ OddsEstimate OddsRoutine::estimate(const std::array<Card, 2>& hole, int32_t leve
         }
         const int32_t subject = handValueOf(slot.data());
 
-        int matched = 0;
-        for (int k = 0; k < 6; ++k) {
+        // A deal is won when no simulated hand beats the subject, so the first that does ends it.
+        bool beaten = false;
+        for (int k = 0; k < 6 && !beaten; ++k) {
             for (int i = 0; i < 7; ++i) slot[i] = odds[7 * k + i];
             for (int i = 0; i < realBoard; ++i) slot[2 + i] = board[i];
-            if (subject >= handValueOf(slot.data())) ++matched;
+            beaten = subject < handValueOf(slot.data());
         }
-        if (matched == 6) ++won;
+        if (!beaten) ++won;
+        // The next pre-flop deal reads slots 5 and 6 as the last simulated hand left them.
+        if (street == 1) {
+            slot[5] = odds[40];
+            slot[6] = odds[41];
+        }
     }
 
     if (const int32_t divisor = levelDivisor(level)) strength_ = saturate(won / divisor);

@@ -3,6 +3,7 @@
 // of the upper half cleared.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "game/random.h"
@@ -64,13 +65,15 @@ TEST(Random, ScriptedDrawsComeFirstCountAndLeaveTheSequenceWhereItWas) {
 // order, the same state after them and the same count, scripted draws included.
 TEST(Random, PairsBelowDrawsAsCallsOfBelow) {
     for (const uint32_t clock : {0u, 1700000000u, 4294967295u}) {
-        for (const int n : {52, 100, 1, 7, 2147483647}) {
+        // A stir's 101 pairs, and more than a batch of deck draws.
+        for (const auto& [n, count] : {std::pair{52, 101}, {52, 300}, {52, 1}, {100, 50}, {1, 50}, {7, 50},
+                                       {2147483647, 50}}) {
             Random paired, single;
             paired.seed(clock);
             single.seed(clock);
             std::vector<int> pairs;
-            paired.pairsBelow(n, 50, [&](int a, int b) { pairs.insert(pairs.end(), {a, b}); });
-            ASSERT_EQ(pairs.size(), 100u);
+            paired.pairsBelow(n, count, [&](int a, int b) { pairs.insert(pairs.end(), {a, b}); });
+            ASSERT_EQ(pairs.size(), 2u * count);
             for (const int draw : pairs) EXPECT_EQ(draw, single.below(n)) << clock << " below " << n;
             EXPECT_EQ(paired.state(), single.state()) << clock << " below " << n;
             EXPECT_EQ(paired.draws(), single.draws()) << clock << " below " << n;
