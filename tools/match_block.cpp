@@ -92,10 +92,9 @@ public:
     }
 
 private:
-    // Each entry of the plan's styles takes its seat, moved on by the seating and, when the
-    // styles rotate, by the deal.
+    // Each entry of the plan's styles takes its seat, moved on by seatingShift.
     void seat(int64_t deal) {
-        const int shift = static_cast<int>((block_.seating + (plan_.rotate ? deal : 0)) % 8);
+        const int shift = seatingShift(plan_, block_, deal);
         for (int i = 0; i < 8; ++i) {
             const int seat = kSeatOrder[i];
             const int entry = (i + shift) % 8;
@@ -165,6 +164,14 @@ uint32_t dealSeed(uint32_t matchSeed, int64_t deal) {
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return static_cast<uint32_t>(z ^ (z >> 31));
+}
+
+int seatingShift(const MatchPlan& plan, const Block& block, int64_t deal) {
+    // The blinds move one seat each hand the other way round, so one seat a hand alone would
+    // only ever put a style every other place from the blinds. With one seat more every eight
+    // hands, each style sits in every seat at every place from the blinds once in 64 hands.
+    const int64_t moved = plan.rotate ? deal + deal / 8 : 0;
+    return static_cast<int>((block.seating + moved) % 8);
 }
 
 BlockResult playBlock(const MatchPlan& plan, const Block& block) { return BlockPlayer(plan, block).play(); }

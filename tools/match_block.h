@@ -28,6 +28,11 @@ struct BlockResult {
     std::vector<history::HandRecord> hands;  // kept only for a history folder
 };
 
+// How many seats the entries of the plan's styles are moved on for hand `deal` of a block: the
+// entry at index i of the seat order is entry (i + shift) % 8. Moved by the block's seating and,
+// when the styles rotate, by the deal.
+int seatingShift(const MatchPlan& plan, const Block& block, int64_t deal);
+
 // The seed the table deals hand `deal` of a match from.
 uint32_t dealSeed(uint32_t matchSeed, int64_t deal);
 

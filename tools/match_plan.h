@@ -17,7 +17,7 @@ struct MatchPlan {
     // Pinhead, Expert, Robot.
     std::array<std::string, 8> styles{"Classic", "Classic", "Classic", "Classic",
                                       "Classic", "Classic", "Classic", "Classic"};
-    bool rotate = false;     // the styles move one seat each hand; figures per style
+    bool rotate = false;     // the styles move round every seat and place; figures per style
     bool duplicate = false;  // each deal again in all eight seatings; figures per style
     int threads = 1;
     std::string jsonFile;

@@ -1,6 +1,9 @@
 // A match: its command line, and that the seed alone decides what it plays.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <variant>
 #include <vector>
 
 #include "tools/match_block.h"
@@ -115,6 +118,35 @@ TEST(Match, EverySeatingOfADealGetsTheSameCards) {
         EXPECT_EQ(first.hands[i].start.yourCards, moved.hands[i].start.yourCards);
     }
     EXPECT_NE(first.hands[0].start.board, first.hands[1].start.board);
+}
+
+// Rotating, each style sits in every seat and at every place from the big blind equally often.
+TEST(Match, RotatingPutsEveryStyleAtEveryPlaceFromTheBlinds) {
+    MatchPlan plan = smallMatch(1);
+    plan.rotate = true;
+    plan.historyFolder = "kept";
+    const Block block{0, 64, 0};
+    const BlockResult played = playBlock(plan, block);
+    ASSERT_EQ(played.hands.size(), 64u);
+    std::array<std::array<int, 8>, 8> inSeat{}, fromBlind{};  // by entry, then seat index or place
+    for (int64_t deal = 0; deal < 64; ++deal) {
+        int big = -1;
+        for (const history::HandEvent& event : played.hands[deal].events)
+            if (const auto* blind = std::get_if<history::BlindPost>(&event); blind && blind->big)
+                big = static_cast<int>(std::find(kSeatOrder.begin(), kSeatOrder.end(), blind->seat) - kSeatOrder.begin());
+        ASSERT_GE(big, 0) << "hand " << deal << " has a big blind";
+        const int shift = seatingShift(plan, block, deal);
+        for (int index = 0; index < 8; ++index) {
+            const int entry = (index + shift) % 8;
+            ++inSeat[entry][index];
+            ++fromBlind[entry][(index - big + 8) % 8];
+        }
+    }
+    for (int entry = 0; entry < 8; ++entry)
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(inSeat[entry][i], 8) << "entry " << entry << " at seat index " << i;
+            EXPECT_EQ(fromBlind[entry][i], 8) << "entry " << entry << " " << i << " places from the big blind";
+        }
 }
 
 }  // namespace
