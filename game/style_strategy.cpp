@@ -48,6 +48,11 @@ bool raisedThisStreet(const SeatContext& context) {
 // and three raises.
 constexpr int kRaiseCap = 4;
 
+// Before the flop, a call of at most this share of the pot it makes, the blinds' and the
+// entrants' chips paying for it, is worth making with a starting hand this much weaker.
+constexpr double kCheapCall = 0.15;
+constexpr double kCheapCallScore = 3;
+
 // The model knows a player by where it sits from here: the same seat while the seats keep their
 // players, and the same player too where everybody moves round together.
 // Play goes from the higher seat number to the lower: 0 is this seat, 1 the next to act, and so on.
@@ -314,7 +319,10 @@ bool StyleStrategy::staysIn(const SeatContext& context) {
     watch(context);
     if (context.street == 1) {
         const bool raised = context.toPay > context.smallBet || raisedThisStreet(context);
-        return preflopScore(context) >= (raised ? params_.raisedScore : params_.enterScore);
+        double need = raised ? params_.raisedScore : params_.enterScore;
+        if (params_.readsTable && static_cast<double>(context.toPay) / (context.pot + context.toPay) < kCheapCall)
+            need -= kCheapCallScore;
+        return preflopScore(context) >= need;
     }
     if (context.toPay <= 0) return true;
     const double share = winShare(context);

@@ -110,5 +110,21 @@ TEST(StyleStrategy, AReaderOfTheTablePutsAPairInTheHandOfARaiserAfterTheFlop) {
     EXPECT_TRUE(StyleStrategy(reader).staysIn(facingAFlopRaise(topPair, kFlop)));
 }
 
+// A reader of the table calls a small price into a big pot with a weaker hand than it enters on:
+// ten-eight offsuit (a score of 5) against an entry score of 7.
+TEST(StyleStrategy, AReaderOfTheTableCallsCheapIntoABigPot) {
+    StyleParams reader = kPicky;
+    reader.enterScore = 7;
+    reader.readsTable = true;
+    SeatContext context = preflopAt(Robot, {});
+    context.hole = {Card{0, 8}, Card{1, 6}};
+    ASSERT_EQ(startingHandScore(context.hole), 5);
+    EXPECT_FALSE(StyleStrategy(reader).staysIn(context)) << "a call of two fifths of the pot";
+    context.pot = 75;  // the blinds and five calls: the call is under a seventh of the pot it makes
+    EXPECT_TRUE(StyleStrategy(reader).staysIn(context));
+    reader.readsTable = false;
+    EXPECT_FALSE(StyleStrategy(reader).staysIn(context)) << "only a reader weighs the price";
+}
+
 }  // namespace
 }  // namespace trelvist
