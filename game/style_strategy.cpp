@@ -35,6 +35,11 @@ int betsThisStreet(const SeatContext& context) {
     }));
 }
 
+// What staying in costs, as a share of the pot it makes.
+double priceOf(const SeatContext& context) {
+    return static_cast<double>(context.toPay) / (context.pot + context.toPay);
+}
+
 // Whether a seat raised this street; the big blind is a bet, not a raise.
 bool raisedThisStreet(const SeatContext& context) {
     return std::any_of(context.actions.begin(), context.actions.end(), [&](const SeatAction& a) {
@@ -320,13 +325,12 @@ bool StyleStrategy::staysIn(const SeatContext& context) {
     if (context.street == 1) {
         const bool raised = context.toPay > context.smallBet || raisedThisStreet(context);
         double need = raised ? params_.raisedScore : params_.enterScore;
-        if (params_.readsTable && static_cast<double>(context.toPay) / (context.pot + context.toPay) < kCheapCall)
-            need -= kCheapCallScore;
+        if (params_.readsTable && priceOf(context) < kCheapCall) need -= kCheapCallScore;
         return preflopScore(context) >= need;
     }
     if (context.toPay <= 0) return true;
     const double share = winShare(context);
-    double price = static_cast<double>(context.toPay) / (context.pot + context.toPay);
+    double price = priceOf(context);
     if (params_.readsTable) price *= 1.2 - raiseRateAgainst(context);
     const double chances = share / seatsIn(context);
     return share >= params_.minShare && chances >= price * params_.callFactor;
